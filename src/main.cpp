@@ -1,0 +1,35 @@
+#include <QApplication>
+#include <QMainWindow>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr const char* kTitle = "Tallimer Calculator 6";
+
+bool hasArgument(int argc, char** argv, const char* wanted) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], wanted) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Answered before any Qt object exists, so it works without a display.
+    if (hasArgument(argc, argv, "--version")) {
+        std::printf("%s %s\n", kTitle, TALLIMER_VERSION);
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallimer Calculator"));
+    QMainWindow window;
+    window.setWindowTitle(QString::fromLatin1(kTitle));
+    window.show();
+    return QApplication::exec();
+}
