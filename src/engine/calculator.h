@@ -55,9 +55,9 @@ public:
     // to swallow the key or discard the character.
     void rowGotFocus(int row);
     void rowMouseDown(int row);
-    void rowKeyDown(int row, std::int16_t& keyCode);
-    void rowKeyPress(int row, std::int16_t& keyAscii);
-    void rowKeyUp(int row, std::int16_t keyCode);
+    void rowKeyDown(int row, int& keyCode);
+    void rowKeyPress(int row, int& keyAscii);  // the character's UTF-16 code
+    void rowKeyUp(int row, int keyCode);
     void totalGotFocus();
 
     // Keypad (CalC_Button 0..17) and operator buttons (Op).
