@@ -8,15 +8,21 @@
 
 namespace tallimer::bench {
 
-// A tape of `lines` random lines as a user would type them: mostly additions and
-// subtractions, some multiplications and divisions, values of 0 to 4 decimals with repeats,
-// and (unless `blanks` is false) a few lines never given a value.
-inline Tape randomTape(int lines, bool blanks = true, std::uint64_t seed = 42) {
-    std::mt19937_64 random(seed);
+enum class Operators { All, AddSubtract };
+
+// A tape of `lines` random lines as a user would type them: additions and subtractions, with
+// Operators::All some multiplications and divisions too (after the first division the total
+// carries 28 decimals, so every later step rounds), values of 0 to 4 decimals, and (unless
+// `blanks` is false) a few lines never given a value.
+inline Tape randomTape(int lines, bool blanks = true, Operators operators = Operators::All) {
+    std::mt19937_64 random(42);
     Tape tape;
     for (int i = 0; i < lines; ++i) {
         const unsigned pick = random() % 100;
-        const char16_t op = pick < 60 ? u'+' : pick < 90 ? u'-' : pick < 95 ? u'x' : u'/';
+        char16_t op = pick < 60 ? u'+' : pick < 90 ? u'-' : pick < 95 ? u'x' : u'/';
+        if (operators == Operators::AddSubtract && pick >= 90) {
+            op = u'+';
+        }
         tape.TapeOps.push_back(QChar(op));
         if (blanks && random() % 50 == 0) {
             tape.TapeNumbers.emplace_back();

@@ -10,8 +10,9 @@
 namespace tallimer {
 namespace {
 
-void runTotal(benchmark::State& state, int totalMode) {
-    const Tape tape = bench::randomTape(bench::kBenchLines);
+void runTotal(benchmark::State& state, int totalMode,
+              bench::Operators operators = bench::Operators::All) {
+    const Tape tape = bench::randomTape(bench::kBenchLines, true, operators);
     const RegionalSettings settings;
     for (auto _ : state) {
         benchmark::DoNotOptimize(MailCalc(tape, totalMode, 2, settings, {}));
@@ -20,6 +21,9 @@ void runTotal(benchmark::State& state, int totalMode) {
 
 void BM_RunningTotal(benchmark::State& state) {
     runTotal(state, kTotalNumbers);
+}
+void BM_RunningTotalAddSubtract(benchmark::State& state) {
+    runTotal(state, kTotalNumbers, bench::Operators::AddSubtract);
 }
 void BM_Average(benchmark::State& state) {
     runTotal(state, kTotalAverage);
@@ -52,6 +56,7 @@ void BM_SelectionsortQuadratic(benchmark::State& state) {
 }
 
 BENCHMARK(BM_RunningTotal)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RunningTotalAddSubtract)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Average)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Mean)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Mode)->Unit(benchmark::kMillisecond);

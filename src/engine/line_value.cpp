@@ -1,9 +1,46 @@
 #include "engine/line_value.h"
 
+#include <bit>
+
 #include "engine/line_value_order.h"
 #include "platform/number_text.h"
 
 namespace tallimer {
+
+LineValue::LineValue(const Decimal& value)
+    : m_scale(static_cast<std::uint8_t>(value.scale())),
+      m_negative(value.isNegative()),
+      m_kind(Kind::Decimal) {
+    const uint128 magnitude = value.magnitude();
+    m_words[0] = static_cast<std::uint32_t>(magnitude);
+    m_words[1] = static_cast<std::uint32_t>(magnitude >> 32);
+    m_words[2] = static_cast<std::uint32_t>(magnitude >> 64);
+}
+
+LineValue LineValue::integer(std::int32_t value) {
+    LineValue line;
+    line.m_kind = Kind::Integer;
+    line.m_words[0] = static_cast<std::uint32_t>(value);
+    return line;
+}
+
+LineValue LineValue::fromDouble(double value) {
+    LineValue line;
+    line.m_kind = Kind::Double;
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    line.m_words[0] = static_cast<std::uint32_t>(bits);
+    line.m_words[1] = static_cast<std::uint32_t>(bits >> 32);
+    return line;
+}
+
+Decimal LineValue::decimalValue() const {
+    // Taken apart from a valid Decimal, so always valid.
+    return Decimal::fromParts(decimalMagnitude(), m_scale, m_negative).value_or(Decimal());
+}
+
+double LineValue::doubleValue() const {
+    return std::bit_cast<double>((std::uint64_t{m_words[1]} << 32) | m_words[0]);
+}
 
 bool LineValue::isBlank() const {
     switch (kind()) {
@@ -12,7 +49,7 @@ bool LineValue::isBlank() const {
         case Kind::Integer:
             return integerValue() == 0;
         case Kind::Decimal:
-            return decimalValue().isZero();
+            return decimalMagnitude() == 0;
         case Kind::Double:
             break;
     }
@@ -35,6 +72,21 @@ DecStatus LineValue::toDecimal(Decimal& out) const {
             break;
     }
     return Decimal::fromDouble(doubleValue(), out);
+}
+
+std::optional<Decimal> LineValue::asDecimal(DecStatus* status) const {
+    if (status != nullptr) {
+        *status = DecStatus::Ok;
+    }
+    if (m_kind == Kind::Decimal) {
+        return Decimal::fromParts(decimalMagnitude(), m_scale, m_negative);
+    }
+    Decimal converted;
+    const DecStatus result = toDecimal(converted);
+    if (status != nullptr) {
+        *status = result;
+    }
+    return result == DecStatus::Ok ? std::optional<Decimal>(converted) : std::nullopt;
 }
 
 QString LineValue::plainText(const RegionalSettings& settings) const {

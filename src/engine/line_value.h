@@ -2,7 +2,7 @@
 
 #include <compare>
 #include <cstdint>
-#include <variant>
+#include <optional>
 
 #include <QString>
 
@@ -19,22 +19,31 @@ public:
     enum class Kind : std::uint8_t { Empty, Integer, Decimal, Double };
 
     LineValue() = default;
-    LineValue(const Decimal& value) : m_value(value) {}  // NOLINT: a Decimal is a line value
-    static LineValue integer(std::int32_t value) { return LineValue(Storage(value)); }
-    static LineValue fromDouble(double value) { return LineValue(Storage(value)); }
+    LineValue(const Decimal& value);  // NOLINT: a Decimal is a line value
+    static LineValue integer(std::int32_t value);
+    static LineValue fromDouble(double value);
 
-    Kind kind() const { return static_cast<Kind>(m_value.index()); }
-    bool isEmpty() const { return kind() == Kind::Empty; }
+    Kind kind() const { return m_kind; }
+    bool isEmpty() const { return m_kind == Kind::Empty; }
     // 0 or empty: a blank line.
     bool isBlank() const;
 
-    // The stored number; each is valid only for its own kind.
-    std::int32_t integerValue() const { return std::get<std::int32_t>(m_value); }
-    const Decimal& decimalValue() const { return std::get<Decimal>(m_value); }
-    double doubleValue() const { return std::get<double>(m_value); }
+    // The stored number; each is meaningful only for its own kind.
+    std::int32_t integerValue() const { return static_cast<std::int32_t>(m_words[0]); }
+    Decimal decimalValue() const;
+    double doubleValue() const;
+    // A Decimal's parts, read without building the Decimal.
+    uint128 decimalMagnitude() const {
+        return (uint128(m_words[2]) << 64) | (uint128(m_words[1]) << 32) | uint128(m_words[0]);
+    }
+    int decimalScale() const { return m_scale; }
+    bool decimalNegative() const { return m_negative; }
 
     // Empty -> 0, integer exactly, double through 15 significant digits.
     DecStatus toDecimal(Decimal& out) const;
+    // The same as a value: nullopt when the conversion fails (`status` says why). The hot
+    // loops use this form: the Decimal is built in the caller's variable, never copied.
+    std::optional<Decimal> asDecimal(DecStatus* status = nullptr) const;
 
     // The value's standard text: "" for empty, the plain text form of the number otherwise
     // (a double that does not fit a Decimal keeps an exponent, "1E+300").
@@ -49,9 +58,13 @@ public:
     }
 
 private:
-    using Storage = std::variant<std::monostate, std::int32_t, Decimal, double>;
-    explicit LineValue(Storage value) : m_value(value) {}
-    Storage m_value;
+    // 16 bytes a line, so a long tape stays small and cheap to copy and sort: a Decimal's
+    // 96-bit magnitude in three words with its scale and sign, an integer in the first word,
+    // or a double's bits in the first two.
+    std::uint32_t m_words[3] = {0, 0, 0};
+    std::uint8_t m_scale = 0;
+    bool m_negative = false;
+    Kind m_kind = Kind::Empty;
 };
 
 }  // namespace tallimer

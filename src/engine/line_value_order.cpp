@@ -66,10 +66,12 @@ LineValueOrderKey outOfRangeKey(double d) {
 }  // namespace
 
 LineValueOrderKey LineValueOrderKey::of(const Decimal& value) {
-    const uint128 magnitude = value.magnitude();
-    const int scale = value.scale();
+    return ofParts(value.magnitude(), value.scale(), value.isNegative());
+}
+
+LineValueOrderKey LineValueOrderKey::ofParts(uint128 magnitude, int scale, bool negative) {
     if (scale == 0 || magnitude == 0) {
-        return signedKey(value.isNegative(), magnitude, 0);
+        return signedKey(negative, magnitude, 0);
     }
     const uint128 unit = kPowersOfTen[scale];
     uint128 integral = 0;
@@ -86,7 +88,7 @@ LineValueOrderKey LineValueOrderKey::of(const Decimal& value) {
             rest = magnitude % unit;
         }
     }
-    return signedKey(value.isNegative(), integral, rest * kPowersOfTen[Decimal::kMaxScale - scale]);
+    return signedKey(negative, integral, rest * kPowersOfTen[Decimal::kMaxScale - scale]);
 }
 
 LineValueOrderKey LineValueOrderKey::of(const LineValue& value) {
@@ -98,7 +100,7 @@ LineValueOrderKey LineValueOrderKey::of(const LineValue& value) {
             return signedKey(v < 0, static_cast<uint128>(v < 0 ? -v : v), 0);
         }
         case LineValue::Kind::Decimal:
-            return of(value.decimalValue());
+            return ofParts(value.decimalMagnitude(), value.decimalScale(), value.decimalNegative());
         case LineValue::Kind::Double:
             break;
     }

@@ -24,11 +24,23 @@ struct LineValueOrderKey {
     static LineValueOrderKey of(const LineValue& value);
     // Of a number that fits the Decimal range.
     static LineValueOrderKey of(const Decimal& value);
+    static LineValueOrderKey ofParts(uint128 magnitude, int scale, bool negative);
 
     bool isZero() const { return *this == LineValueOrderKey{}; }
     bool isPositive() const { return *this > LineValueOrderKey{}; }
 
-    friend auto operator<=>(const LineValueOrderKey&, const LineValueOrderKey&) = default;
+    friend bool operator==(const LineValueOrderKey&, const LineValueOrderKey&) = default;
+    // Written out word by word: sorting calls this in its inner loop.
+    friend std::strong_ordering operator<=>(const LineValueOrderKey& a,
+                                            const LineValueOrderKey& b) {
+        if (a.words[0] != b.words[0]) {
+            return a.words[0] <=> b.words[0];
+        }
+        if (a.words[1] != b.words[1]) {
+            return a.words[1] <=> b.words[1];
+        }
+        return a.words[2] <=> b.words[2];
+    }
 };
 
 }  // namespace tallimer

@@ -9,11 +9,9 @@ namespace {
 
 // One step of the running total; `out` is written only on success.
 DecStatus applyLine(QChar op, const LineValue& value, const Decimal& total, Decimal& out) {
-    Decimal converted;
-    const Decimal* v = &converted;
-    if (value.kind() == LineValue::Kind::Decimal) {
-        v = &value.decimalValue();  // the usual line: no copy
-    } else if (const DecStatus status = value.toDecimal(converted); status != DecStatus::Ok) {
+    DecStatus status = DecStatus::Ok;
+    const std::optional<Decimal> v = value.asDecimal(&status);
+    if (!v) {
         return status;
     }
     switch (op.unicode()) {
@@ -35,7 +33,10 @@ bool takesPart(QChar op) {
 // Strictly top to bottom from 0, no precedence. A failing step is skipped and the last
 // failure decides the text.
 QString runningTotalText(const Tape& tape, int decPlaces, const RegionalSettings& settings) {
-    Decimal total;
+    // Two accumulators used in turn: a step writes the other one, which becomes the total
+    // only when the step succeeds (no copy of the total per line).
+    Decimal accumulators[2];
+    int current = 0;
     DecStatus lastError = DecStatus::Ok;
     const int lines = tape.size();
     for (int i = 0; i < lines; ++i) {
@@ -43,10 +44,10 @@ QString runningTotalText(const Tape& tape, int decPlaces, const RegionalSettings
         if (!takesPart(op)) {
             continue;
         }
-        Decimal next;
-        const DecStatus status = applyLine(op, tape.TapeNumbers[i], total, next);
+        const DecStatus status =
+            applyLine(op, tape.TapeNumbers[i], accumulators[current], accumulators[1 - current]);
         if (status == DecStatus::Ok) {
-            total = next;
+            current = 1 - current;
         } else {
             lastError = status;
         }
@@ -57,7 +58,7 @@ QString runningTotalText(const Tape& tape, int decPlaces, const RegionalSettings
     if (lastError != DecStatus::Ok) {
         return QStringLiteral("Error");
     }
-    return formatNumber(total, decPlaces, settings);
+    return formatNumber(accumulators[current], decPlaces, settings);
 }
 
 }  // namespace

@@ -69,7 +69,8 @@ DecStatus middleOf(const LineValue& lower, const LineValue& upper, Decimal& out)
 // beyond the range: "Overflow" (never a wrong average).
 QString averageText(const Tape& tape, const RegionalSettings& settings) {
     const QString label = QStringLiteral("Average : ");
-    Decimal sum;
+    Decimal sums[2];  // used in turn, as in the running total
+    int current = 0;
     std::int64_t count = 0;
     DecStatus lastError = DecStatus::Ok;
     for (const LineValue& value : tape.TapeNumbers) {
@@ -77,14 +78,12 @@ QString averageText(const Tape& tape, const RegionalSettings& settings) {
             continue;
         }
         ++count;
-        Decimal v;
-        Decimal next;
-        DecStatus status = value.toDecimal(v);
-        if (status == DecStatus::Ok) {
-            status = add(sum, v, next);
+        DecStatus status = DecStatus::Ok;
+        if (const std::optional<Decimal> v = value.asDecimal(&status)) {
+            status = add(sums[current], *v, sums[1 - current]);
         }
         if (status == DecStatus::Ok) {
-            sum = next;
+            current = 1 - current;
         } else {
             lastError = status;
         }
@@ -93,7 +92,7 @@ QString averageText(const Tape& tape, const RegionalSettings& settings) {
         return failureText(lastError);
     }
     Decimal average;
-    if (count == 0 || divide(sum, Decimal::fromInt(count), average) != DecStatus::Ok) {
+    if (count == 0 || divide(sums[current], Decimal::fromInt(count), average) != DecStatus::Ok) {
         return label;
     }
     return label + plainText(average, settings);
