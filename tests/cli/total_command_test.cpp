@@ -126,13 +126,16 @@ protected:
         QByteArray err;
     };
 
-    Run run(const QStringList& arguments, const QString& lang) {
+    Run run(const QStringList& arguments, const QString& lang, const QString& numeric = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANGUAGE", "DISPLAY", "WAYLAND_DISPLAY",
                                  "QT_QPA_PLATFORM"}) {
             environment.remove(QString::fromLatin1(name));
         }
         environment.insert(QStringLiteral("LANG"), lang);
+        if (!numeric.isEmpty()) {
+            environment.insert(QStringLiteral("LC_NUMERIC"), numeric);
+        }
         QProcess process;
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(TALLIMER_BINARY), arguments);
@@ -175,6 +178,10 @@ TEST_F(TotalProcessTest, GermanSettingsReadAndWriteDecimalCommas) {
         {QStringLiteral("--total"), file, QStringLiteral("--function"), QStringLiteral("average")},
         QStringLiteral("de_DE.UTF-8"));
     EXPECT_EQ(average.out, "Average : 412,08333333333333333333333333\n");
+    // The number category alone decides.
+    const Run numeric =
+        run({QStringLiteral("--total"), file}, QStringLiteral("C"), QStringLiteral("de_DE.UTF-8"));
+    EXPECT_EQ(numeric.out, "1235,75\n");
 }
 
 TEST_F(TotalProcessTest, FailuresAndUsage) {
