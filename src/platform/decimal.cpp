@@ -32,36 +32,43 @@ bool scaleUp(uint128& magnitude, int count) {
 
 }  // namespace
 
-DecStatus fitResult(WideUInt w, int scale, bool negative, Tail tail, Decimal& out) {
-    int drop = scale > Decimal::kMaxScale ? scale - Decimal::kMaxScale : 0;
-    if (!w.fitsIn128()) {
-        // 77/256 is just below log10(2): at least this many digits must go.
-        const int needed = ((w.bitLength() - 97) * 77) >> 8;
-        drop = needed > drop ? needed : drop;
-        if (drop > scale) {
+DecStatus fitResult(const WideUInt& value, int scale, bool negative, Tail tail, Decimal& out) {
+    if (value.fitsIn128()) {
+        return fitNarrow(value.low128(), scale, negative, tail, out);
+    }
+    // 77/256 is just below log10(2): at least this many digits must go.
+    int drop = ((value.bitLength() - 97) * 77) >> 8;
+    drop = scale - Decimal::kMaxScale > drop ? scale - Decimal::kMaxScale : drop;
+    if (drop > scale) {
+        return DecStatus::Overflow;
+    }
+    WideUInt w = value;
+    while (drop > 0 && !w.fitsIn128()) {
+        const int step = drop < 19 ? drop : 19;
+        tail = dropDigits(w, step, tail);
+        drop -= step;
+        scale -= step;
+    }
+    while (!w.fitsIn128()) {
+        if (scale == 0) {
             return DecStatus::Overflow;
         }
-        while (drop > 0 && !w.fitsIn128()) {
-            const int step = drop < 19 ? drop : 19;
-            tail = dropDigits(w, step, tail);
-            drop -= step;
-            scale -= step;
-        }
-        while (!w.fitsIn128()) {
-            if (scale == 0) {
-                return DecStatus::Overflow;
-            }
-            tail = dropDigits(w, 1, tail);
-            --scale;
-        }
+        tail = dropDigits(w, 1, tail);
+        --scale;
     }
-    uint128 q = w.low128();
+    return fitNarrow(w.low128(), scale, negative, tail, out);
+}
+
+DecStatus fitNarrow(uint128 q, int scale, bool negative, Tail tail, Decimal& out) {
+    int drop = scale > Decimal::kMaxScale ? scale - Decimal::kMaxScale : 0;
     // Digits q must lose to fit 96 bits: q < 2^96 * 10^k.
-    int fit = 0;
-    while (fit < 10 && q >= kFitLimit[std::size_t(fit)]) {
-        ++fit;
+    if (q > Decimal::kMaxMagnitude) {
+        int fit = 1;
+        while (fit < 10 && q >= kFitLimit[std::size_t(fit)]) {
+            ++fit;
+        }
+        drop = fit > drop ? fit : drop;
     }
-    drop = fit > drop ? fit : drop;
     if (drop > scale) {
         return DecStatus::Overflow;
     }
@@ -161,7 +168,7 @@ DecStatus Decimal::fromDouble(double value, Decimal& out) {
         scale = 0;
     }
     if (scale > kMaxScale) {
-        return fitResult(WideUInt(magnitude), scale, negative, Tail::Zero, out);
+        return fitNarrow(magnitude, scale, negative, Tail::Zero, out);
     }
     stripTrailingZeros(magnitude, scale);
     out = Decimal(magnitude, scale, negative);

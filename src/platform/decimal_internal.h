@@ -93,7 +93,9 @@ struct DecimalAccess {
 
 // The exact value (w + tail) / 10^scale (scale >= 0, may exceed 28) rounded half to even at the
 // largest scale <= 28 whose magnitude fits 96 bits. Overflow when even scale 0 does not fit.
-DecStatus fitResult(WideUInt w, int scale, bool negative, Tail tail, Decimal& out);
+DecStatus fitResult(const WideUInt& w, int scale, bool negative, Tail tail, Decimal& out);
+// The same for a value below 2^128.
+DecStatus fitNarrow(uint128 q, int scale, bool negative, Tail tail, Decimal& out);
 
 // Removes trailing fractional zeros from (magnitude, scale).
 void stripTrailingZeros(uint128& magnitude, int& scale);

@@ -52,7 +52,10 @@ public:
             if (power > Decimal::kMaxScale) {
                 return ReadStatus::Overflow;
             }
-            // Below 10^38 * 10^28: well inside 256 bits.
+            if (m_mantissa > Decimal::kMaxMagnitude) {
+                return ReadStatus::Overflow;
+            }
+            // Below 2^96 * 10^28: inside 192 bits.
             WideUInt w(m_mantissa);
             w.multiplySmall(kPow10Word[power < 19 ? power : 19]);
             if (power > 19) {
@@ -65,8 +68,8 @@ public:
         } else if (-power <= Decimal::kMaxScale && m_mantissa <= Decimal::kMaxMagnitude &&
                    !m_sticky) {
             result = *Decimal::fromParts(m_mantissa, -power, negative);
-        } else if (fitResult(WideUInt(m_mantissa), -power, negative,
-                             m_sticky ? Tail::Below : Tail::Zero, result) != DecStatus::Ok) {
+        } else if (fitNarrow(m_mantissa, -power, negative, m_sticky ? Tail::Below : Tail::Zero,
+                             result) != DecStatus::Ok) {
             return ReadStatus::Overflow;
         }
         out = result.normalized();

@@ -87,33 +87,31 @@ inline uint128 dividePow10(uint128 value, int k, std::uint64_t& remainder) {
     return (uint128(highQuotient) << 64) | lowQuotient;
 }
 
-// Unsigned 256-bit integer for the exact intermediates of decimal arithmetic: a 96-bit
-// magnitude scaled up by 10^28, or the product of two magnitudes, needs up to 192 bits.
+// Unsigned 192-bit integer for the exact intermediates of decimal arithmetic: a 96-bit
+// magnitude scaled up by 10^28, or the product of two magnitudes.
 class WideUInt {
 public:
     constexpr WideUInt() = default;
     explicit constexpr WideUInt(uint128 value)
-        : m_limb{std::uint64_t(value), std::uint64_t(value >> 64), 0, 0} {}
+        : m_limb{std::uint64_t(value), std::uint64_t(value >> 64), 0} {}
 
-    // Exact product of two values below 2^128.
+    // Exact product of two values below 2^96.
     static WideUInt product(uint128 a, uint128 b) {
         const std::uint64_t a0 = std::uint64_t(a), a1 = std::uint64_t(a >> 64);
         const std::uint64_t b0 = std::uint64_t(b), b1 = std::uint64_t(b >> 64);
-        const uint128 p00 = uint128(a0) * b0, p01 = uint128(a0) * b1;
-        const uint128 p10 = uint128(a1) * b0, p11 = uint128(a1) * b1;
+        const uint128 low = uint128(a0) * b0;
+        // a1 and b1 are below 2^32, so the cross terms and their sum stay below 2^97.
+        const uint128 middle = uint128(a0) * b1 + uint128(a1) * b0 + (low >> 64);
         WideUInt r;
-        r.m_limb[0] = std::uint64_t(p00);
-        uint128 mid = (p00 >> 64) + std::uint64_t(p01) + std::uint64_t(p10);
-        r.m_limb[1] = std::uint64_t(mid);
-        uint128 high = (mid >> 64) + (p01 >> 64) + (p10 >> 64) + std::uint64_t(p11);
-        r.m_limb[2] = std::uint64_t(high);
-        r.m_limb[3] = std::uint64_t((high >> 64) + (p11 >> 64));
+        r.m_limb[0] = std::uint64_t(low);
+        r.m_limb[1] = std::uint64_t(middle);
+        r.m_limb[2] = std::uint64_t(middle >> 64) + a1 * b1;
         return r;
     }
 
-    bool isZero() const { return (m_limb[0] | m_limb[1] | m_limb[2] | m_limb[3]) == 0; }
+    bool isZero() const { return (m_limb[0] | m_limb[1] | m_limb[2]) == 0; }
     bool isOdd() const { return (m_limb[0] & 1) != 0; }
-    bool fitsIn128() const { return (m_limb[2] | m_limb[3]) == 0; }
+    bool fitsIn128() const { return m_limb[2] == 0; }
     uint128 low128() const { return (uint128(m_limb[1]) << 64) | m_limb[0]; }
 
     int bitLength() const {
@@ -125,7 +123,7 @@ public:
         return 0;
     }
 
-    // *this *= factor; false when the result needs more than 256 bits.
+    // *this *= factor; false when the result needs more than 192 bits.
     bool multiplySmall(std::uint64_t factor) {
         std::uint64_t carry = 0;
         for (auto& limb : m_limb) {
@@ -181,7 +179,7 @@ public:
     friend bool operator==(const WideUInt& a, const WideUInt& b) = default;
 
 private:
-    static constexpr int kLimbs = 4;
+    static constexpr int kLimbs = 3;
     std::array<std::uint64_t, kLimbs> m_limb{};
 };
 
