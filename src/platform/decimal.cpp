@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <system_error>
 
 #include "platform/decimal_internal.h"
