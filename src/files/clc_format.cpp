@@ -4,13 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringView>
-#include <QVarLengthArray>
 
 #include <algorithm>
 #include <utility>
 
-#include "files/clc_number.h"
+#include "files/clc_reader.h"
 #include "platform/number_text.h"
 
 namespace tallimer {
@@ -20,59 +18,6 @@ namespace {
 // Far beyond any real calculation (32768 lines of long numbers are about a megabyte), small
 // enough that a wrong file cannot exhaust memory.
 constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
-
-// Splits bytes into lines ended by CR LF, a lone CR or a lone LF; the last line may lack one.
-class LineReader {
-public:
-    explicit LineReader(QByteArrayView bytes) : m_bytes(bytes) {}
-
-    bool next(QByteArrayView& line) {
-        const qsizetype size = m_bytes.size();
-        if (m_pos >= size) {
-            return false;
-        }
-        qsizetype end = m_pos;
-        while (end < size && m_bytes[end] != '\r' && m_bytes[end] != '\n') {
-            ++end;
-        }
-        line = m_bytes.sliced(m_pos, end - m_pos);
-        m_pos = end;
-        if (m_pos < size) {
-            const bool cr = m_bytes[m_pos] == '\r';
-            ++m_pos;
-            if (cr && m_pos < size && m_bytes[m_pos] == '\n') {
-                ++m_pos;
-            }
-        }
-        return true;
-    }
-
-private:
-    QByteArrayView m_bytes;
-    qsizetype m_pos = 0;
-};
-
-// A line's value text as UTF-16 for the regional reading, without allocating per line.
-class Widened {
-public:
-    explicit Widened(QByteArrayView latin1) : m_text(latin1.size()) {
-        std::transform(latin1.begin(), latin1.end(), m_text.begin(),
-                       [](char c) { return static_cast<char16_t>(static_cast<unsigned char>(c)); });
-    }
-    QStringView view() const { return {m_text.data(), m_text.size()}; }
-
-private:
-    QVarLengthArray<char16_t, 128> m_text;
-};
-
-// The value's text as shown in a message, cut short when long.
-QString quoted(QByteArrayView text) {
-    constexpr qsizetype kShown = 40;
-    if (text.size() > kShown) {
-        return u'"' + QString::fromLatin1(text.first(kShown)) + QStringLiteral("...\"");
-    }
-    return u'"' + QString::fromLatin1(text) + u'"';
-}
 
 // Single-byte text: a character beyond Latin-1 cannot be stored and becomes "?".
 char latin1(QChar c) {
@@ -94,50 +39,11 @@ QString ClcError::message() const {
 
 bool readClc(const QByteArray& bytes, const RegionalSettings& settings, Tape& tape,
              ClcError* error) {
-    LineReader reader(bytes);
-    QByteArrayView line;
-    if (!reader.next(line)) {
-        return fail(error, 0, QStringLiteral("the file is empty: the header line is missing"));
+    ClcReader reader(settings, bytes.size());
+    if (reader.feed(bytes) && reader.finish(tape)) {
+        return true;
     }
-
-    Tape read;
-    const auto expected = std::min<qsizetype>(bytes.count('\n') + 1, kMaxTapeLines);
-    read.TapeNumbers.reserve(static_cast<std::size_t>(expected));
-    read.TapeOps.reserve(static_cast<std::size_t>(expected));
-    while (reader.next(line)) {
-        const int fileLine = read.size() + 2;
-        if (read.size() == kMaxTapeLines) {
-            return fail(
-                error, 0,
-                QStringLiteral("the file holds more than %1 tape lines").arg(kMaxTapeLines));
-        }
-        const QChar op = line.isEmpty() ? QChar() : QChar::fromLatin1(line.front());
-        const QByteArrayView valueText = line.isEmpty() ? line : line.sliced(1);
-        Decimal value;
-        const ReadStatus status = readPlainNumber(valueText, settings.decimalSymbol, value)
-                                      ? ReadStatus::Ok
-                                      : readLocale(Widened(valueText).view(), settings, value);
-        switch (status) {
-            case ReadStatus::Ok:
-                break;
-            case ReadStatus::Overflow:
-                return fail(error, fileLine,
-                            quoted(valueText) + QStringLiteral(" is beyond the number range"));
-            case ReadStatus::Invalid:
-                return fail(error, fileLine,
-                            line.isEmpty() ? QStringLiteral("the line is empty")
-                            : valueText.isEmpty()
-                                ? QStringLiteral("the line holds no value")
-                                : quoted(valueText) + QStringLiteral(" is not a number"));
-        }
-        read.TapeOps.push_back(op);
-        read.TapeNumbers.emplace_back(value);
-    }
-    if (read.size() == 0) {
-        return fail(error, 0, QStringLiteral("the file holds the header line only"));
-    }
-    tape = std::move(read);
-    return true;
+    return fail(error, reader.error().line, reader.error().reason);
 }
 
 QByteArray writeClc(const Tape& tape, const RegionalSettings& settings) {
@@ -173,11 +79,25 @@ bool loadClc(const QString& path, const RegionalSettings& settings, Tape& tape, 
     if (file.size() > kMaxFileBytes) {
         return fail(error, 0, QStringLiteral("the file is too large to be a calculation"));
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return fail(error, 0, file.errorString());
+    // Through a small buffer: a long file never sits in memory whole.
+    ClcReader reader(settings, file.size());
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 got = file.read(buffer, sizeof buffer);
+        if (got < 0) {
+            return fail(error, 0, file.errorString());
+        }
+        if (got == 0) {
+            break;
+        }
+        if (!reader.feed(QByteArrayView(buffer, got))) {
+            return fail(error, reader.error().line, reader.error().reason);
+        }
     }
-    return readClc(bytes, settings, tape, error);
+    if (!reader.finish(tape)) {
+        return fail(error, reader.error().line, reader.error().reason);
+    }
+    return true;
 }
 
 bool saveClc(const QString& path, const Tape& tape, const RegionalSettings& settings,
