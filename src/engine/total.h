@@ -29,8 +29,9 @@ QString MailCalc(const Tape& tape, int totalMode, int decPlaces, const RegionalS
 // last value kept (-1 when none). O(n log n), same result as the quadratic original.
 void Selectionsort(std::vector<LineValue>& list, std::int32_t& last);
 
-// The text of a row showing `value`: "" for 0, empty or an unconvertible value; otherwise the
-// formatting rule with `decPlaces` (plain text for 25). Used by fmNo and the view refresh.
+// The text of a row showing `value`: "" for 0 or empty; otherwise the formatting rule with
+// `decPlaces` (plain text for 25). A double beyond the Decimal range cannot be rounded: ""
+// with fixed places, its exponent text ("1E+300") with 25. Used by fmNo and the view refresh.
 QString rowText(const LineValue& value, int decPlaces, const RegionalSettings& settings);
 
 }  // namespace tallimer
