@@ -1,8 +1,9 @@
 #include <QApplication>
-#include <QMainWindow>
 
 #include <cstdio>
 #include <cstring>
+
+#include "window/rolling_caculator.h"
 
 namespace {
 
@@ -28,8 +29,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallimer Calculator"));
-    QMainWindow window;
-    window.setWindowTitle(QString::fromLatin1(kTitle));
+    // Closing the window ends the program: nothing is asked and nothing is saved.
+    tallimer::Rolling_Caculator window;
     window.show();
     return QApplication::exec();
 }
