@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/total_command.h"
 #include "window/rolling_caculator.h"
 
 namespace {
@@ -25,6 +26,11 @@ int main(int argc, char** argv) {
     if (hasArgument(argc, argv, "--version")) {
         std::printf("%s %s\n", kTitle, TALLIMER_VERSION);
         return 0;
+    }
+
+    // The headless total, likewise before any Qt application object.
+    if (tallimer::isTotalCommand(argc, argv)) {
+        return tallimer::runTotalCommand(argc, argv);
     }
 
     QApplication app(argc, argv);
