@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "controls/controls_gallery.h"
+
 namespace {
 
 constexpr const char* kTitle = "Tallimer Calculator 6";
@@ -28,6 +30,10 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallimer Calculator"));
+    if (hasArgument(argc, argv, "--controls-gallery")) {
+        const auto gallery = tallimer::showControlsGallery();
+        return QApplication::exec();
+    }
     QMainWindow window;
     window.setWindowTitle(QString::fromLatin1(kTitle));
     window.show();
