@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cli/total_command.h"
+#include "controls/controls_gallery.h"
 #include "window/rolling_caculator.h"
 
 namespace {
@@ -35,6 +36,10 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallimer Calculator"));
+    if (hasArgument(argc, argv, "--controls-gallery")) {
+        const auto gallery = tallimer::showControlsGallery();
+        return QApplication::exec();
+    }
     // Closing the window ends the program: nothing is asked and nothing is saved.
     tallimer::Rolling_Caculator window;
     window.show();
