@@ -43,5 +43,6 @@ int main(int argc, char** argv) {
     // Closing the window ends the program: nothing is asked and nothing is saved.
     tallimer::Rolling_Caculator window;
     window.show();
+    window.activateWindow();  // a program just started takes the keyboard
     return QApplication::exec();
 }

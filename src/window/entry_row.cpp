@@ -4,10 +4,22 @@
 
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace tallimer {
 
-EntryRow::EntryRow(int index, QWidget* parent) : QLineEdit(parent), m_index(index) {}
+namespace {
+
+constexpr QRgb kOuterBorder = qRgb(122, 122, 122);
+constexpr QRgb kInnerBorder = qRgb(247, 247, 247);
+constexpr int kBorder = 2;
+
+}  // namespace
+
+EntryRow::EntryRow(int index, QWidget* parent) : QLineEdit(parent), m_index(index) {
+    setFrame(false);
+    setTextMargins(kBorder, 0, kBorder, 0);
+}
 
 int EntryRow::selectionStartNow() const {
     if (hasFocus()) {
@@ -43,6 +55,15 @@ void EntryRow::focusOutEvent(QFocusEvent* event) {
 void EntryRow::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
     emit mousePressed(m_index);
+}
+
+void EntryRow::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QColor(kOuterBorder));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(QColor(kInnerBorder));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
 }  // namespace tallimer

@@ -6,7 +6,8 @@ namespace tallimer {
 
 // An entry row of the tape view. It reports its focus and mouse presses with its index, after
 // the line edit has moved its caret, and keeps the selection it had when it lost the focus
-// (a line edit deselects on focus out, but the keypad still needs it).
+// (a line edit deselects on focus out, but the keypad still needs it). It draws the classic
+// sunken two-pixel border of a text box instead of the style's frame.
 class EntryRow : public QLineEdit {
     Q_OBJECT
 
@@ -29,6 +30,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int m_index;

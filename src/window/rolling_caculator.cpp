@@ -33,6 +33,7 @@ Rolling_Caculator::Rolling_Caculator(const RegionalSettings& settings, QWidget* 
     createRowZero();
     Form_Load();
     resizeClient({layout::kClientWidth, layout::kClientHeight});
+    placeClient();
     Form_Resize();
 }
 
@@ -58,13 +59,11 @@ void Rolling_Caculator::Form_Load() {
     m_calc.DecPlaces = kVariablePlaces;
     createRowPool(last);
     m_LastRow = static_cast<std::int16_t>(last);
-    m_calc.LastRow = m_LastRow;
-    m_calc.load(last);
-
     m_parts.total.TotalAmount->raise();
     m_parts.ScrollNum->raise();
     setTabOrders();
-    m_calc.Clear_Total_Click();
+    // The tape gets one line per row and is cleared.
+    m_calc.load(last);
 }
 
 void Rolling_Caculator::Form_Activate() {
@@ -107,8 +106,14 @@ bool Rolling_Caculator::event(QEvent* event) {
     return handled;
 }
 
+void Rolling_Caculator::placeClient() {
+    const int top = menuBarHeight();
+    m_parts.client->setGeometry(0, top, width(), height() - top);
+}
+
 void Rolling_Caculator::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    placeClient();
     Form_Resize();
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QVariant>
 
@@ -37,6 +38,9 @@ public:
 
     // The layout pass: runs on every resize and state change, and once at creation.
     void Form_Resize();
+    // True for a moment after the tall layout or the return from it, while the window system
+    // may still report the maximize that led there.
+    bool layoutSettling() const;
 
     // CalculatorView
     int rowPoolSize() const override;
@@ -90,7 +94,9 @@ private:
 
     // Layout pass steps (window_layout.cpp).
     bool turnMaximizeIntoTallLayout();
+    void applyOwnChange();
     int menuBarHeight() const;
+    void placeClient();
     void placeRows(int lastRow);
 
     bool validRow(int row) const;
@@ -104,6 +110,11 @@ private:
     QVariant m_BecameActive;       // empty until the window first becomes active
     std::int32_t m_SavedLeft = 0;  // twips; wider than 16 bits so a far-right screen fits
     int m_layoutDepth = 0;
+    unsigned m_layoutGeneration = 0;
+    // The tall layout (or the return from it) while the window system carries it out.
+    QPoint m_ownChangePlace;
+    QSize m_ownChangeTarget;
+    QElapsedTimer m_ownChangeClock;
     std::vector<std::uint32_t> m_rowBackground;
     std::vector<std::uint32_t> m_rowTextColour;
 };

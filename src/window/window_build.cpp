@@ -83,7 +83,9 @@ void Rolling_Caculator::createClientArea() {
     client->setAutoFillBackground(true);
     setColour(*client, QPalette::Window, kWindowBackground);
     client->setFont(arial(11.25));
-    setCentralWidget(client);
+    // Placed by hand below the menu bar rather than as the central widget: the main window's
+    // layout would give it short-lived animation children, and the scroll bar lets pending
+    // events (their deletion among them) run while the controls are being shown.
     m_parts.client = client;
 }
 

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include <QScreen>
+#include <QTimer>
 
 #include "controls/super_button.h"
 #include "controls/vyn_vertical_scroll.h"
@@ -16,6 +17,8 @@ namespace {
 // Resizes inside the pass run the pass again; a window system that keeps refusing our sizes
 // must not make that endless.
 constexpr int kMaxLayoutDepth = 4;
+// How long reports of the window system may still be echoes of a change we asked for.
+constexpr int kOwnChangeMilliseconds = 300;
 
 class DepthGuard {
 public:
@@ -36,7 +39,20 @@ void Rolling_Caculator::Form_Resize() {
     }
     DepthGuard guard(m_layoutDepth);
 
-    turnMaximizeIntoTallLayout();
+    if (layoutSettling()) {
+        // Shortly after the tall layout (or the return from it) the window system may still
+        // report the maximize just handled, or sizes on the way: answer an echo with the same
+        // layout again, and only lay out rows until the size asked for has arrived.
+        if ((windowState() & Qt::WindowMaximized) != 0) {
+            applyOwnChange();
+        }
+        if (clientSize() != m_ownChangeTarget || (windowState() & Qt::WindowMinimized) != 0) {
+            placeRows(clientSize().height());
+            return;
+        }
+    } else {
+        turnMaximizeIntoTallLayout();
+    }
     const Qt::WindowStates state = windowState();
     if ((state & Qt::WindowMinimized) != 0) {
         return;
@@ -74,20 +90,39 @@ bool Rolling_Caculator::turnMaximizeIntoTallLayout() {
     const int normalTop = normalPlace.y() - frameOffset.y();
     const int designedWidth = layout::clientWidthForOuter(layout::kDesignedOuterWidth, tpp);
 
-    setWindowState(state & ~Qt::WindowMaximized);
     if (m_SavedLeft == 0) {
         m_SavedLeft = layout::outerTwipsForLeft(normalLeft, tpp);
         const QRect screenRect = screen()->geometry();
         const double tallTwips = layout::kTallHeightShare * screenRect.height() * tpp;
-        move(screenRect.topLeft());
-        resizeClient({designedWidth, layout::clientHeightForOuter(tallTwips, tpp)});
+        m_ownChangePlace = screenRect.topLeft();
+        m_ownChangeTarget = {designedWidth, layout::clientHeightForOuter(tallTwips, tpp)};
     } else {
-        move(static_cast<int>(std::lround(m_SavedLeft / tpp)), normalTop);
+        m_ownChangePlace = {static_cast<int>(std::lround(m_SavedLeft / tpp)), normalTop};
         m_SavedLeft = 0;
-        resizeClient(
-            {designedWidth, layout::clientHeightForOuter(layout::kDesignedOuterHeight, tpp)});
+        m_ownChangeTarget = {designedWidth,
+                             layout::clientHeightForOuter(layout::kDesignedOuterHeight, tpp)};
     }
+    m_ownChangeClock.start();
+    // Once the window system has settled, whatever size it chose still meets the limits.
+    QTimer::singleShot(kOwnChangeMilliseconds + 1, this, [this] {
+        if (m_ownChangeTarget.isValid() && !layoutSettling()) {
+            m_ownChangeTarget = QSize();
+            Form_Resize();
+        }
+    });
+    applyOwnChange();
     return true;
+}
+
+void Rolling_Caculator::applyOwnChange() {
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    move(m_ownChangePlace);
+    resizeClient(m_ownChangeTarget);
+}
+
+bool Rolling_Caculator::layoutSettling() const {
+    return m_ownChangeTarget.isValid() && m_ownChangeClock.isValid() &&
+           m_ownChangeClock.elapsed() <= kOwnChangeMilliseconds;
 }
 
 void Rolling_Caculator::placeRows(int clientHeight) {
@@ -111,10 +146,16 @@ void Rolling_Caculator::placeRows(int clientHeight) {
     }
     m_LastRow = static_cast<std::int16_t>(last);
 
+    // The scroll bar lets pending window events run while it resizes; a newer pass that ran
+    // meanwhile has the last word.
+    const unsigned generation = ++m_layoutGeneration;
     VynVerticalScroll* scroll = m_parts.ScrollNum;
     const int bottomRowTop = rows.CalAmount[static_cast<std::size_t>(last)]->y();
     scroll->setGeometry(first.x() + first.width(), scroll->y(), scroll->width(),
                         rowHeight + bottomRowTop - first.y());
+    if (generation != m_layoutGeneration) {
+        return;
+    }
 
     m_calc.LastRow = m_LastRow;
     m_calc.applyLayout(last);
