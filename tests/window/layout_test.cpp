@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QScreen>
 
 #include "window/layout_rules.h"
@@ -177,6 +178,77 @@ TEST_F(WindowTest, ScrolledViewComesBackIntoRangeWhenTheWindowGrows) {
     ASSERT_TRUE(waitUntil([&] { return window->lastRow() == 22; }));
     EXPECT_LE(window->scrollValue() + window->lastRow(), calc.tape.lastIndex());
     EXPECT_EQ(row(0)->text(), QString::number(window->scrollValue() + 1));
+}
+
+}  // namespace
+}  // namespace tallimer
+
+namespace tallimer {
+namespace {
+
+TEST_F(WindowTest, ControlsSitAtTheirDesignedPlaces) {
+    const WindowParts& p = window->parts();
+    EXPECT_EQ(p.total.TotalAmount->geometry(), QRect(30, 21, 458, 33));
+    EXPECT_EQ(p.total.Dzx->geometry(), QRect(9, 9, 490, 58));
+    EXPECT_EQ(p.total.Op11->pos(), QPoint(15, 27));
+    // Sized to its caption: 12 x 24 by the design, Liberation Sans rounds the width up.
+    EXPECT_NEAR(p.total.Op11->width(), 12, 1);
+    EXPECT_EQ(p.total.Op11->height(), 24);
+    EXPECT_EQ(p.keypad.M_Buff->geometry(), QRect(270, 351, 226, 65));
+    EXPECT_EQ(p.keypad.MemoryRc[0]->geometry(), QRect(321, 372, 65, 40));
+    EXPECT_EQ(p.keypad.MemoryRc[1]->geometry(), QRect(390, 372, 65, 40));
+    struct Key {
+        int index;
+        QRect place;
+        std::uint32_t render;
+    };
+    const Key keys[] = {
+        {11, {270, 81, 50, 50}, 0x000000C8},  {16, {324, 81, 104, 50}, 0x000000C8},
+        {17, {432, 81, 65, 50}, 0x000000C8},  {7, {270, 135, 50, 50}, 0x00CCCC99},
+        {9, {378, 135, 50, 50}, 0x00CCCC99},  {12, {432, 135, 65, 50}, 0x0001B207},
+        {5, {324, 189, 50, 50}, 0x00CCCC99},  {13, {432, 189, 65, 50}, 0x0001B207},
+        {1, {270, 243, 50, 50}, 0x00CCCC99},  {14, {432, 243, 65, 50}, 0x0001B207},
+        {0, {270, 297, 104, 50}, 0x00CCCC99}, {10, {378, 297, 50, 50}, 0x00CCCC99},
+        {15, {432, 297, 65, 50}, 0x0001B207},
+    };
+    for (const Key& k : keys) {
+        EXPECT_EQ(key(k.index)->geometry(), k.place) << "button " << k.index;
+        EXPECT_EQ(key(k.index)->RenderColor(), k.render) << "button " << k.index;
+    }
+    EXPECT_EQ(key(10)->Caption(), QStringLiteral("."));
+    EXPECT_EQ(key(16)->Caption(), QStringLiteral("C"));
+    // Stacking: the scroll bar in front of the total box, in front of the rows; each row in
+    // front of its operator button.
+    const QObjectList& order = p.client->children();
+    const auto depth = [&](const QObject* w) { return order.indexOf(w); };
+    EXPECT_GT(depth(p.ScrollNum), depth(p.total.TotalAmount));
+    EXPECT_GT(depth(p.total.TotalAmount), depth(row(window->rowPoolSize() - 1)));
+    EXPECT_GT(depth(row(5)), depth(op(5)));
+    EXPECT_GT(depth(p.keypad.MemoryRc[0]), depth(p.keypad.M_Buff));
+}
+
+TEST_F(WindowTest, TabOrderFollowsTheDesign) {
+    const WindowParts& p = window->parts();
+    std::vector<QWidget*> expected = {row(0), p.total.TotalAmount, op(0)};
+    for (int index : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 16, 11, 12, 13, 14, 15, 10}) {
+        expected.push_back(key(index));
+    }
+    expected.push_back(p.keypad.MemoryRc[0]);
+    expected.push_back(p.keypad.MemoryRc[1]);
+    expected.push_back(key(17));
+    expected.push_back(p.ScrollNum);
+    expected.push_back(row(1));
+    for (std::size_t i = 1; i < expected.size(); ++i) {
+        EXPECT_EQ(expected[i - 1]->nextInFocusChain(), expected[i]) << "after " << i - 1;
+    }
+}
+
+TEST_F(WindowTest, RowsUseArialAsLiberationSans) {
+    const QFontInfo info(row(0)->font());
+    EXPECT_EQ(info.family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(row(0)->font().pointSizeF(), 14.25);
+    EXPECT_EQ(row(0)->maxLength(), 40);
+    EXPECT_EQ(row(0)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
 }
 
 }  // namespace
