@@ -19,12 +19,19 @@ bool isSign(QChar c) {
 class DigitCollector {
 public:
     void push(int digit, bool fraction) {
-        if (m_mantissa == 0 && digit == 0) {
-            m_exponent -= fraction ? 1 : 0;
-            return;
+        if (!m_started) {
+            if (digit == 0) {
+                m_exponent -= fraction ? 1 : 0;
+                return;
+            }
+            m_started = true;
         }
         if (m_kept < 38) {
-            m_mantissa = m_mantissa * 10 + unsigned(digit);
+            // Nineteen digits at a time in one word keep the loop cheap.
+            m_chunk = m_chunk * 10 + unsigned(digit);
+            if (++m_chunkDigits == 19) {
+                flush();
+            }
             ++m_kept;
             m_exponent -= fraction ? 1 : 0;
         } else {
@@ -33,7 +40,8 @@ public:
         }
     }
 
-    ReadStatus finish(int exponent, bool negative, Decimal& out) const {
+    ReadStatus finish(int exponent, bool negative, Decimal& out) {
+        flush();
         if (m_mantissa == 0) {
             out = Decimal();
             return ReadStatus::Ok;
@@ -44,7 +52,10 @@ public:
             if (power > Decimal::kMaxScale) {
                 return ReadStatus::Overflow;
             }
-            // Below 10^38 * 10^28: well inside 256 bits.
+            if (m_mantissa > Decimal::kMaxMagnitude) {
+                return ReadStatus::Overflow;
+            }
+            // Below 2^96 * 10^28: inside 192 bits.
             WideUInt w(m_mantissa);
             w.multiplySmall(kPow10Word[power < 19 ? power : 19]);
             if (power > 19) {
@@ -57,8 +68,8 @@ public:
         } else if (-power <= Decimal::kMaxScale && m_mantissa <= Decimal::kMaxMagnitude &&
                    !m_sticky) {
             result = *Decimal::fromParts(m_mantissa, -power, negative);
-        } else if (fitResult(WideUInt(m_mantissa), -power, negative,
-                             m_sticky ? Tail::Below : Tail::Zero, result) != DecStatus::Ok) {
+        } else if (fitNarrow(m_mantissa, -power, negative, m_sticky ? Tail::Below : Tail::Zero,
+                             result) != DecStatus::Ok) {
             return ReadStatus::Overflow;
         }
         out = result.normalized();
@@ -66,7 +77,16 @@ public:
     }
 
 private:
+    void flush() {
+        m_mantissa = m_mantissa * kPow10Word[m_chunkDigits] + m_chunk;
+        m_chunk = 0;
+        m_chunkDigits = 0;
+    }
+
     uint128 m_mantissa = 0;
+    std::uint64_t m_chunk = 0;
+    int m_chunkDigits = 0;
+    bool m_started = false;
     int m_kept = 0;
     int m_exponent = 0;  // value = (mantissa + tail) * 10^exponent
     bool m_sticky = false;
