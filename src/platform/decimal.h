@@ -38,6 +38,9 @@ public:
     double toDouble() const;
     // The magnitude's decimal digits, without sign or decimal point ("0" for zero).
     std::string digits() const;
+    // The same digits written to `buffer` (room for kMaxDigits); returns their count.
+    static constexpr int kMaxDigits = 29;
+    int writeDigits(char* buffer) const;
 
     Decimal negated() const;
     // Same value with trailing fractional zeros removed (2.50 -> 2.5, 2.00 -> 2).
@@ -57,6 +60,10 @@ public:
     }
 
 private:
+    friend struct DecimalAccess;
+    constexpr Decimal(uint128 magnitude, int scale, bool negative)
+        : m_magnitude(magnitude), m_scale(std::uint8_t(scale)), m_negative(negative) {}
+
     uint128 m_magnitude = 0;
     std::uint8_t m_scale = 0;
     bool m_negative = false;

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "platform/decimal.h"
+#include "platform/wide_uint.h"
+
+// Shared by the Decimal sources only; not part of the platform interface.
+namespace tallimer {
+
+inline constexpr std::array<std::uint64_t, 20> kPow10Word = [] {
+    std::array<std::uint64_t, 20> t{};
+    std::uint64_t p = 1;
+    for (auto& v : t) {
+        v = p;
+        p *= 10;
+    }
+    return t;
+}();
+
+inline constexpr std::array<uint128, 39> kPow10Wide = [] {
+    std::array<uint128, 39> t{};
+    uint128 p = 1;
+    for (auto& v : t) {
+        v = p;
+        p *= 10;
+    }
+    return t;
+}();
+
+// Bits of 10^n, for n up to 28.
+inline constexpr std::array<int, 29> kPow10Bits = [] {
+    std::array<int, 29> t{};
+    for (std::size_t n = 0; n < t.size(); ++n) {
+        int bits = 0;
+        for (uint128 v = kPow10Wide[n]; v != 0; v >>= 1) {
+            ++bits;
+        }
+        t[n] = bits;
+    }
+    return t;
+}();
+
+inline int bitWidth(uint128 v) {
+    const std::uint64_t high = std::uint64_t(v >> 64);
+    return high != 0 ? 64 + int(std::bit_width(high)) : int(std::bit_width(std::uint64_t(v)));
+}
+
+// The part of an exact value below the last kept digit, against half a unit of that digit.
+// `Below` also stands for "some unknown non-zero part" before any digit has been dropped.
+enum class Tail : std::uint8_t { Zero, Below, Half, Above };
+
+inline bool roundsUpHalfEven(Tail tail, bool odd) {
+    return tail == Tail::Above || (tail == Tail::Half && odd);
+}
+
+// Divides `w` by 10^count and folds the dropped digits into the tail (lower digits first, so
+// an earlier tail only counts as zero or non-zero).
+inline Tail dropDigits(WideUInt& w, int count, Tail tail) {
+    while (count > 0) {
+        if (w.isZero()) {
+            return tail == Tail::Zero ? Tail::Zero : Tail::Below;
+        }
+        const int step = count < 19 ? count : 19;
+        const std::uint64_t half = kPow10Word[step] / 2;
+        const std::uint64_t rem = w.divideSmall(kPow10Word[step]);
+        if (rem > half) {
+            tail = Tail::Above;
+        } else if (rem < half) {
+            tail = (rem != 0 || tail != Tail::Zero) ? Tail::Below : Tail::Zero;
+        } else {
+            tail = tail == Tail::Zero ? Tail::Half : Tail::Above;
+        }
+        count -= step;
+    }
+    return tail;
+}
+
+struct DecimalAccess {
+    static constexpr Decimal make(uint128 magnitude, int scale, bool negative) {
+        return Decimal(magnitude, scale, negative);
+    }
+};
+
+// The exact value (w + tail) / 10^scale (scale >= 0, may exceed 28) rounded half to even at the
+// largest scale <= 28 whose magnitude fits 96 bits. Overflow when even scale 0 does not fit.
+DecStatus fitResult(WideUInt w, int scale, bool negative, Tail tail, Decimal& out);
+
+// Removes trailing fractional zeros from (magnitude, scale).
+void stripTrailingZeros(uint128& magnitude, int& scale);
+
+}  // namespace tallimer

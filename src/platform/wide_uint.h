@@ -1,0 +1,124 @@
+#pragma once
+
+#include <array>
+#include <bit>
+#include <compare>
+#include <cstdint>
+
+#include "platform/decimal.h"
+
+namespace tallimer {
+
+// (high:low) / divisor for high < divisor, so the quotient fits one word.
+inline std::uint64_t divideWord(std::uint64_t high, std::uint64_t low, std::uint64_t divisor,
+                                std::uint64_t& remainder) {
+#if defined(__x86_64__)
+    std::uint64_t quotient;
+    __asm__("divq %[d]" : "=a"(quotient), "=d"(remainder) : [d] "rm"(divisor), "a"(low), "d"(high));
+    return quotient;
+#else
+    const uint128 n = (uint128(high) << 64) | low;
+    remainder = std::uint64_t(n % divisor);
+    return std::uint64_t(n / divisor);
+#endif
+}
+
+// Unsigned 256-bit integer for the exact intermediates of decimal arithmetic: a 96-bit
+// magnitude scaled up by 10^28, or the product of two magnitudes, needs up to 192 bits.
+class WideUInt {
+public:
+    constexpr WideUInt() = default;
+    explicit constexpr WideUInt(uint128 value)
+        : m_limb{std::uint64_t(value), std::uint64_t(value >> 64), 0, 0} {}
+
+    // Exact product of two values below 2^128.
+    static WideUInt product(uint128 a, uint128 b) {
+        const std::uint64_t a0 = std::uint64_t(a), a1 = std::uint64_t(a >> 64);
+        const std::uint64_t b0 = std::uint64_t(b), b1 = std::uint64_t(b >> 64);
+        const uint128 p00 = uint128(a0) * b0, p01 = uint128(a0) * b1;
+        const uint128 p10 = uint128(a1) * b0, p11 = uint128(a1) * b1;
+        WideUInt r;
+        r.m_limb[0] = std::uint64_t(p00);
+        uint128 mid = (p00 >> 64) + std::uint64_t(p01) + std::uint64_t(p10);
+        r.m_limb[1] = std::uint64_t(mid);
+        uint128 high = (mid >> 64) + (p01 >> 64) + (p10 >> 64) + std::uint64_t(p11);
+        r.m_limb[2] = std::uint64_t(high);
+        r.m_limb[3] = std::uint64_t((high >> 64) + (p11 >> 64));
+        return r;
+    }
+
+    bool isZero() const { return (m_limb[0] | m_limb[1] | m_limb[2] | m_limb[3]) == 0; }
+    bool isOdd() const { return (m_limb[0] & 1) != 0; }
+    bool fitsIn128() const { return (m_limb[2] | m_limb[3]) == 0; }
+    uint128 low128() const { return (uint128(m_limb[1]) << 64) | m_limb[0]; }
+
+    int bitLength() const {
+        for (int i = kLimbs - 1; i >= 0; --i) {
+            if (m_limb[i] != 0) {
+                return 64 * i + std::bit_width(m_limb[i]);
+            }
+        }
+        return 0;
+    }
+
+    // *this *= factor; false when the result needs more than 256 bits.
+    bool multiplySmall(std::uint64_t factor) {
+        std::uint64_t carry = 0;
+        for (auto& limb : m_limb) {
+            const uint128 p = uint128(limb) * factor + carry;
+            limb = std::uint64_t(p);
+            carry = std::uint64_t(p >> 64);
+        }
+        return carry == 0;
+    }
+
+    void add(const WideUInt& other) {
+        std::uint64_t carry = 0;
+        for (int i = 0; i < kLimbs; ++i) {
+            const uint128 s = uint128(m_limb[i]) + other.m_limb[i] + carry;
+            m_limb[i] = std::uint64_t(s);
+            carry = std::uint64_t(s >> 64);
+        }
+    }
+
+    // Requires *this >= other.
+    void subtract(const WideUInt& other) {
+        std::uint64_t borrow = 0;
+        for (int i = 0; i < kLimbs; ++i) {
+            const std::uint64_t x = m_limb[i], y = other.m_limb[i];
+            const std::uint64_t d = x - y - borrow;
+            borrow = (x < y || (x == y && borrow)) ? 1 : 0;
+            m_limb[i] = d;
+        }
+    }
+
+    // *this /= divisor (non-zero); returns the remainder.
+    std::uint64_t divideSmall(std::uint64_t divisor) {
+        std::uint64_t rem = 0;
+        for (int i = kLimbs - 1; i >= 0; --i) {
+            if (rem == 0 && m_limb[i] < divisor) {
+                rem = m_limb[i];
+                m_limb[i] = 0;
+                continue;
+            }
+            m_limb[i] = divideWord(rem, m_limb[i], divisor, rem);
+        }
+        return rem;
+    }
+
+    friend std::strong_ordering operator<=>(const WideUInt& a, const WideUInt& b) {
+        for (int i = kLimbs - 1; i >= 0; --i) {
+            if (a.m_limb[i] != b.m_limb[i]) {
+                return a.m_limb[i] <=> b.m_limb[i];
+            }
+        }
+        return std::strong_ordering::equal;
+    }
+    friend bool operator==(const WideUInt& a, const WideUInt& b) = default;
+
+private:
+    static constexpr int kLimbs = 4;
+    std::array<std::uint64_t, kLimbs> m_limb{};
+};
+
+}  // namespace tallimer
