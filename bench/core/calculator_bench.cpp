@@ -37,8 +37,9 @@ struct FullTape {
 };
 
 // A key released in a row: the row's text written back into its line, then MailCalc.
+// Arguments: decimals, total mode.
 void BM_CalculatorKeyRelease(benchmark::State& state) {
-    FullTape t(static_cast<int>(state.range(0)), 0);
+    FullTape t(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     const int row = kLastRow / 2;
     t.view.setRowText(row, QStringLiteral("1,234.5"));
     for (auto _ : state) {
@@ -46,7 +47,13 @@ void BM_CalculatorKeyRelease(benchmark::State& state) {
         benchmark::DoNotOptimize(t.view.totalText());
     }
 }
-BENCHMARK(BM_CalculatorKeyRelease)->Arg(25)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalculatorKeyRelease)
+    ->Args({25, 0})
+    ->Args({2, 0})
+    ->Args({25, 1})
+    ->Args({25, 2})
+    ->Args({25, 3})
+    ->Unit(benchmark::kMillisecond);
 
 // A whole digit keystroke: key down, key press, the digit entering the row, key up.
 void BM_CalculatorDigitKeystroke(benchmark::State& state) {
