@@ -19,12 +19,19 @@ bool isSign(QChar c) {
 class DigitCollector {
 public:
     void push(int digit, bool fraction) {
-        if (m_mantissa == 0 && digit == 0) {
-            m_exponent -= fraction ? 1 : 0;
-            return;
+        if (!m_started) {
+            if (digit == 0) {
+                m_exponent -= fraction ? 1 : 0;
+                return;
+            }
+            m_started = true;
         }
         if (m_kept < 38) {
-            m_mantissa = m_mantissa * 10 + unsigned(digit);
+            // Nineteen digits at a time in one word keep the loop cheap.
+            m_chunk = m_chunk * 10 + unsigned(digit);
+            if (++m_chunkDigits == 19) {
+                flush();
+            }
             ++m_kept;
             m_exponent -= fraction ? 1 : 0;
         } else {
@@ -33,7 +40,8 @@ public:
         }
     }
 
-    ReadStatus finish(int exponent, bool negative, Decimal& out) const {
+    ReadStatus finish(int exponent, bool negative, Decimal& out) {
+        flush();
         if (m_mantissa == 0) {
             out = Decimal();
             return ReadStatus::Ok;
@@ -66,7 +74,16 @@ public:
     }
 
 private:
+    void flush() {
+        m_mantissa = m_mantissa * kPow10Word[m_chunkDigits] + m_chunk;
+        m_chunk = 0;
+        m_chunkDigits = 0;
+    }
+
     uint128 m_mantissa = 0;
+    std::uint64_t m_chunk = 0;
+    int m_chunkDigits = 0;
+    bool m_started = false;
     int m_kept = 0;
     int m_exponent = 0;  // value = (mantissa + tail) * 10^exponent
     bool m_sticky = false;
