@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/total_command.h"
 #include "controls/controls_gallery.h"
 
 namespace {
@@ -26,6 +27,11 @@ int main(int argc, char** argv) {
     if (hasArgument(argc, argv, "--version")) {
         std::printf("%s %s\n", kTitle, TALLIMER_VERSION);
         return 0;
+    }
+
+    // The headless total, likewise before any Qt application object.
+    if (tallimer::isTotalCommand(argc, argv)) {
+        return tallimer::runTotalCommand(argc, argv);
     }
 
     QApplication app(argc, argv);

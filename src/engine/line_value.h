@@ -28,6 +28,11 @@ public:
     // 0 or empty: a blank line.
     bool isBlank() const;
 
+    // The stored number; each is valid only for its own kind.
+    std::int32_t integerValue() const { return std::get<std::int32_t>(m_value); }
+    const Decimal& decimalValue() const { return std::get<Decimal>(m_value); }
+    double doubleValue() const { return std::get<double>(m_value); }
+
     // Empty -> 0, integer exactly, double through 15 significant digits.
     DecStatus toDecimal(Decimal& out) const;
 
@@ -35,7 +40,9 @@ public:
     // (a double that does not fit a Decimal keeps an exponent, "1E+300").
     QString plainText(const RegionalSettings& settings) const;
 
-    // Numbers by value, empty as 0.
+    // Numbers by value, empty as 0. A double is taken through 15 significant digits when it
+    // fits the Decimal range and by its own value beyond it. (NaN, which no input produces,
+    // is ordered above every number.)
     friend std::partial_ordering operator<=>(const LineValue& a, const LineValue& b);
     friend bool operator==(const LineValue& a, const LineValue& b) {
         return (a <=> b) == std::partial_ordering::equivalent;

@@ -1,0 +1,92 @@
+#include "engine/total.h"
+
+#include "engine/total_statistics.h"
+#include "platform/number_text.h"
+
+namespace tallimer {
+
+namespace {
+
+// One step of the running total; `out` is written only on success.
+DecStatus applyLine(QChar op, const LineValue& value, const Decimal& total, Decimal& out) {
+    Decimal v;
+    if (const DecStatus status = value.toDecimal(v); status != DecStatus::Ok) {
+        return status;
+    }
+    switch (op.unicode()) {
+        case u'+':
+            return add(total, v, out);
+        case u'-':
+            return subtract(total, v, out);
+        case u'x':
+            return multiply(total, v, out);
+        default:  // '/'
+            return divide(total, v, out);
+    }
+}
+
+bool takesPart(QChar op) {
+    return op == u'+' || op == u'-' || op == u'x' || op == u'/';
+}
+
+// Strictly top to bottom from 0, no precedence. A failing step is skipped and the last
+// failure decides the text.
+QString runningTotalText(const Tape& tape, int decPlaces, const RegionalSettings& settings) {
+    Decimal total;
+    DecStatus lastError = DecStatus::Ok;
+    const int lines = tape.size();
+    for (int i = 0; i < lines; ++i) {
+        const QChar op = tape.TapeOps[i];
+        if (!takesPart(op)) {
+            continue;
+        }
+        Decimal next;
+        const DecStatus status = applyLine(op, tape.TapeNumbers[i], total, next);
+        if (status == DecStatus::Ok) {
+            total = next;
+        } else {
+            lastError = status;
+        }
+    }
+    if (lastError == DecStatus::Overflow) {
+        return QStringLiteral("Overflow");
+    }
+    if (lastError != DecStatus::Ok) {
+        return QStringLiteral("Error");
+    }
+    return formatNumber(total, decPlaces, settings);
+}
+
+}  // namespace
+
+QString MailCalc(const Tape& tape, int totalMode, int decPlaces, const RegionalSettings& settings,
+                 const QString& previousText) {
+    switch (totalMode) {
+        case kTotalNumbers:
+            return runningTotalText(tape, decPlaces, settings);
+        case kTotalAverage:
+            return averageText(tape, settings);
+        case kTotalMean:
+            return meanText(tape, settings);
+        case kTotalMode:
+            return modeText(tape, settings);
+        default:
+            return previousText;
+    }
+}
+
+QString rowText(const LineValue& value, int decPlaces, const RegionalSettings& settings) {
+    if (value.isBlank()) {
+        return {};
+    }
+    if (decPlaces == kVariablePlaces) {
+        return value.plainText(settings);
+    }
+    Decimal v;
+    if (value.toDecimal(v) != DecStatus::Ok) {
+        return {};
+    }
+    return formatNumber(v, decPlaces, settings);
+}
+
+}  // namespace tallimer
