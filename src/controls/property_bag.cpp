@@ -46,32 +46,30 @@ QString PropertyBag::readString(const QString& name, const QString& defaultValue
     return entry->value.toString();
 }
 
-std::int32_t PropertyBag::readInt(const QString& name, std::int32_t defaultValue) const {
+std::optional<qlonglong> PropertyBag::readNumber(const QString& name, qlonglong lowest,
+                                                 qlonglong highest) const {
     const Entry* entry = find(name);
     if (entry == nullptr) {
-        return defaultValue;
+        return std::nullopt;
     }
     bool ok = false;
     const qlonglong value = entry->value.toLongLong(&ok);
-    if (!ok || value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max()) {
-        return defaultValue;
+    if (!ok || value < lowest || value > highest) {
+        return std::nullopt;
     }
-    return static_cast<std::int32_t>(value);
+    return value;
+}
+
+std::int32_t PropertyBag::readInt(const QString& name, std::int32_t defaultValue) const {
+    const auto value = readNumber(name, std::numeric_limits<std::int32_t>::min(),
+                                  std::numeric_limits<std::int32_t>::max());
+    return value ? static_cast<std::int32_t>(*value) : defaultValue;
 }
 
 std::uint32_t PropertyBag::readColor(const QString& name, std::uint32_t defaultValue) const {
-    const Entry* entry = find(name);
-    if (entry == nullptr) {
-        return defaultValue;
-    }
-    bool ok = false;
-    const qlonglong value = entry->value.toLongLong(&ok);
-    if (!ok || value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::uint32_t>::max()) {
-        return defaultValue;
-    }
-    return static_cast<std::uint32_t>(value);
+    const auto value = readNumber(name, std::numeric_limits<std::int32_t>::min(),
+                                  std::numeric_limits<std::uint32_t>::max());
+    return value ? static_cast<std::uint32_t>(*value) : defaultValue;
 }
 
 bool PropertyBag::readBool(const QString& name, bool defaultValue) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include <QString>
@@ -35,6 +36,9 @@ public:
 
 private:
     const Entry* find(const QString& name) const;
+    // An integer entry within the bounds, or nothing.
+    std::optional<qlonglong> readNumber(const QString& name, qlonglong lowest,
+                                        qlonglong highest) const;
 
     std::vector<Entry> m_Entries;
 };

@@ -45,33 +45,6 @@ void drawRightSeparator(QPainter& painter, int SW, int SH, QRgb dark, QRgb light
     fillColumn(painter, SW - 1, 0, SH, light);
 }
 
-void drawLitBorder(QImage& surface, std::int16_t border, QRgb light, QRgb dark) {
-    const int SW = surface.width();
-    const int SH = surface.height();
-    QPainter painter(&surface);
-    switch (border) {
-        case 0:
-            drawRightSeparator(painter, SW, SH, dark, light);
-            break;
-        case 1:
-            drawOutline(painter, 1, 1, SW - 2, SH - 2, light);
-            drawOutline(painter, 2, 2, SW - 3, SH - 3, dark);
-            break;
-        case 2:
-            drawOutline(painter, -1, -1, SW - 1, SH - 1, kWhite);
-            drawOutline(painter, 0, 0, SW - 2, SH - 2, light);
-            break;
-        case 3:
-            painter.end();
-            setPixelClipped(surface, 1, 0, kMaskColor);
-            setPixelClipped(surface, 0, 0, kMaskColor);
-            setPixelClipped(surface, 0, 1, kMaskColor);
-            break;
-        default:
-            break;
-    }
-}
-
 void roundCorners(QImage& surface) {
     const int SW = surface.width();
     const int SH = surface.height();
@@ -86,7 +59,8 @@ void roundCorners(QImage& surface) {
     }
 }
 
-void drawNormalBorder(QImage& surface, std::int16_t border, QRgb light, QRgb dark) {
+// The border of the lit or the normal face, in that face's colours.
+void drawFaceBorder(QImage& surface, std::int16_t border, bool lit, QRgb light, QRgb dark) {
     const int SW = surface.width();
     const int SH = surface.height();
     QPainter painter(&surface);
@@ -99,12 +73,18 @@ void drawNormalBorder(QImage& surface, std::int16_t border, QRgb light, QRgb dar
             drawOutline(painter, 2, 2, SW - 3, SH - 3, dark);
             break;
         case 2:
-            drawOutline(painter, -1, -1, SW - 1, SH - 1, light);
-            drawOutline(painter, 0, 0, SW - 2, SH - 2, dark);
+            drawOutline(painter, -1, -1, SW - 1, SH - 1, lit ? kWhite : light);
+            drawOutline(painter, 0, 0, SW - 2, SH - 2, lit ? light : dark);
             break;
         case 3:
             painter.end();
-            roundCorners(surface);
+            if (lit) {
+                setPixelClipped(surface, 1, 0, kMaskColor);
+                setPixelClipped(surface, 0, 0, kMaskColor);
+                setPixelClipped(surface, 0, 1, kMaskColor);
+            } else {
+                roundCorners(surface);
+            }
             break;
         default:
             break;
@@ -260,7 +240,7 @@ bool SuperButton::ButtonRender() {
     m_DarkColor = gradientStep(litRed, litGreen, litBlue, lastStep);
     if (drawable) {
         gradientFill(surface, litRed, litGreen, litBlue);
-        drawLitBorder(surface, m_Border, m_LightColor, m_DarkColor);
+        drawFaceBorder(surface, m_Border, true, m_LightColor, m_DarkColor);
     }
     Image1 = surface.copy();
 
@@ -268,7 +248,7 @@ bool SuperButton::ButtonRender() {
     m_DarkColor = gradientStep(m_Red, m_Green, m_Blue, lastStep);
     if (drawable) {
         gradientFill(surface, m_Red, m_Green, m_Blue);
-        drawNormalBorder(surface, m_Border, m_LightColor, m_DarkColor);
+        drawFaceBorder(surface, m_Border, false, m_LightColor, m_DarkColor);
         printCaption(surface, kWhite);
     }
 

@@ -85,6 +85,7 @@ void Calculator::operatorSteps(QChar op) {
         }
         m_view.focusRow(row + 1);
         m_view.setRowCaret(row + 1, int(m_view.rowText(row + 1).size()));
+        CaretPos = static_cast<std::int16_t>(m_view.rowCaret(row + 1));
         return;
     }
     if (row != LastRow) {

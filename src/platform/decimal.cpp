@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstring>
 #include <system_error>
 
 #include "platform/decimal_internal.h"
@@ -11,11 +10,14 @@ namespace tallimer {
 
 namespace {
 
-constexpr std::uint64_t kWordDigitsPow = 10'000'000'000'000'000'000ULL;  // 10^19
-
-bool fitsMagnitude(const WideUInt& w) {
-    return w.fitsIn128() && w.low128() <= Decimal::kMaxMagnitude;
-}
+// 2^96 * 10^k for k = 0..9; every 128-bit value is below 2^96 * 10^10.
+constexpr std::array<uint128, 10> kFitLimit = [] {
+    std::array<uint128, 10> t{};
+    for (std::size_t k = 0; k < t.size(); ++k) {
+        t[k] = (uint128(1) << 96) * kPow10Wide[k];
+    }
+    return t;
+}();
 
 // Magnitude * 10^count (count <= 28), or false when that reaches 2^128.
 bool scaleUp(uint128& magnitude, int count) {
@@ -29,35 +31,56 @@ bool scaleUp(uint128& magnitude, int count) {
 
 }  // namespace
 
-DecStatus fitResult(WideUInt w, int scale, bool negative, Tail tail, Decimal& out) {
-    int drop = scale > Decimal::kMaxScale ? scale - Decimal::kMaxScale : 0;
-    const int bits = w.bitLength();
-    if (bits > 96) {
-        // 77/256 is just below log10(2): this many digits must go in any case.
-        const int needed = ((bits - 97) * 77) >> 8;
-        drop = needed > drop ? needed : drop;
+DecStatus fitResult(const WideUInt& value, int scale, bool negative, Tail tail, Decimal& out) {
+    if (value.fitsIn128()) {
+        return fitNarrow(value.low128(), scale, negative, tail, out);
     }
+    // 77/256 is just below log10(2): at least this many digits must go.
+    int drop = ((value.bitLength() - 97) * 77) >> 8;
+    drop = scale - Decimal::kMaxScale > drop ? scale - Decimal::kMaxScale : drop;
     if (drop > scale) {
         return DecStatus::Overflow;
     }
-    tail = dropDigits(w, drop, tail);
-    scale -= drop;
-    while (!fitsMagnitude(w)) {
+    WideUInt w = value;
+    while (drop > 0 && !w.fitsIn128()) {
+        const int step = drop < 19 ? drop : 19;
+        tail = dropDigits(w, step, tail);
+        drop -= step;
+        scale -= step;
+    }
+    while (!w.fitsIn128()) {
         if (scale == 0) {
             return DecStatus::Overflow;
         }
         tail = dropDigits(w, 1, tail);
         --scale;
     }
-    uint128 q = w.low128();
-    if (roundsUpHalfEven(tail, w.isOdd())) {
+    return fitNarrow(w.low128(), scale, negative, tail, out);
+}
+
+DecStatus fitNarrow(uint128 q, int scale, bool negative, Tail tail, Decimal& out) {
+    int drop = scale > Decimal::kMaxScale ? scale - Decimal::kMaxScale : 0;
+    // Digits q must lose to fit 96 bits: q < 2^96 * 10^k.
+    if (q > Decimal::kMaxMagnitude) {
+        int fit = 1;
+        while (fit < 10 && q >= kFitLimit[std::size_t(fit)]) {
+            ++fit;
+        }
+        drop = fit > drop ? fit : drop;
+    }
+    if (drop > scale) {
+        return DecStatus::Overflow;
+    }
+    tail = dropDigits(q, drop, tail);
+    scale -= drop;
+    if (roundsUpHalfEven(tail, (q & 1) != 0)) {
         if (q == Decimal::kMaxMagnitude) {
             // Rounding up leaves 96 bits: one digit fewer, rounded from the exact value.
             if (scale == 0) {
                 return DecStatus::Overflow;
             }
-            const unsigned digit = unsigned(q % 10);
-            q = q / 10 + (digit >= 5 ? 1 : 0);
+            std::uint64_t digit;
+            q = dividePow10(q, 1, digit) + (digit >= 5 ? 1 : 0);
             --scale;
         } else {
             ++q;
@@ -79,7 +102,8 @@ void stripTrailingZeros(uint128& magnitude, int& scale) {
         if (digit != 0) {
             return;
         }
-        magnitude /= 10;
+        std::uint64_t unused;
+        magnitude = dividePow10(magnitude, 1, unused);
         --scale;
     }
     std::uint64_t small = std::uint64_t(magnitude);
@@ -143,7 +167,7 @@ DecStatus Decimal::fromDouble(double value, Decimal& out) {
         scale = 0;
     }
     if (scale > kMaxScale) {
-        return fitResult(WideUInt(magnitude), scale, negative, Tail::Zero, out);
+        return fitNarrow(magnitude, scale, negative, Tail::Zero, out);
     }
     stripTrailingZeros(magnitude, scale);
     out = Decimal(magnitude, scale, negative);
@@ -175,8 +199,8 @@ int Decimal::writeDigits(char* buffer) const {
                    buffer);
     }
     // Below 2^96, so at most 10 digits above the lowest 19.
-    const std::uint64_t high = std::uint64_t(m_magnitude / kWordDigitsPow);
-    std::uint64_t low = std::uint64_t(m_magnitude % kWordDigitsPow);
+    std::uint64_t low;
+    const std::uint64_t high = std::uint64_t(dividePow10(m_magnitude, 19, low));
     const int length = int(std::to_chars(buffer, buffer + kMaxDigits, high).ptr - buffer);
     for (int i = length + 18; i >= length; --i) {
         buffer[i] = char('0' + low % 10);
@@ -208,9 +232,9 @@ Decimal Decimal::roundedAwayFromZero(int places) const {
     if (m_scale <= places) {
         return *this;
     }
-    const uint128 unit = kPow10Wide[m_scale - places];
-    uint128 q = m_magnitude / unit;
-    if (m_magnitude - q * unit >= unit / 2) {
+    uint128 q = m_magnitude;
+    const Tail tail = dropDigits(q, m_scale - places, Tail::Zero);
+    if (tail == Tail::Half || tail == Tail::Above) {
         ++q;
     }
     return Decimal(q, places, m_negative);

@@ -66,7 +66,7 @@ DecStatus addSigned(const Decimal& a, const Decimal& b, bool bNegative, Decimal&
         out = DecimalAccess::make(sum, scale, negative);
         return DecStatus::Ok;
     }
-    return fitResult(WideUInt(sum), scale, negative, Tail::Zero, out);
+    return fitNarrow(sum, scale, negative, Tail::Zero, out);
 }
 
 }  // namespace
@@ -89,7 +89,7 @@ DecStatus multiply(const Decimal& a, const Decimal& b, Decimal& out) {
             out = DecimalAccess::make(product, scale, negative);
             return DecStatus::Ok;
         }
-        return fitResult(WideUInt(product), scale, negative, Tail::Zero, out);
+        return fitNarrow(product, scale, negative, Tail::Zero, out);
     }
     const WideUInt product = WideUInt::product(ma, mb);
     if (scale <= Decimal::kMaxScale && product.fitsIn128() &&

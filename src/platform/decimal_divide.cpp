@@ -137,8 +137,8 @@ DecStatus divide(const Decimal& a, const Decimal& b, Decimal& out) {
             if (scale == 0) {
                 return DecStatus::Overflow;
             }
-            const unsigned digit = unsigned(q % 10);
-            q = q / 10 + (digit >= 5 ? 1 : 0);
+            std::uint64_t digit;
+            q = dividePow10(q, 1, digit) + (digit >= 5 ? 1 : 0);
             --scale;
         } else {
             ++q;

@@ -9,16 +9,6 @@
 // Shared by the Decimal sources only; not part of the platform interface.
 namespace tallimer {
 
-inline constexpr std::array<std::uint64_t, 20> kPow10Word = [] {
-    std::array<std::uint64_t, 20> t{};
-    std::uint64_t p = 1;
-    for (auto& v : t) {
-        v = p;
-        p *= 10;
-    }
-    return t;
-}();
-
 inline constexpr std::array<uint128, 39> kPow10Wide = [] {
     std::array<uint128, 39> t{};
     uint128 p = 1;
@@ -55,23 +45,41 @@ inline bool roundsUpHalfEven(Tail tail, bool odd) {
     return tail == Tail::Above || (tail == Tail::Half && odd);
 }
 
-// Divides `w` by 10^count and folds the dropped digits into the tail (lower digits first, so
-// an earlier tail only counts as zero or non-zero).
+// Folds the remainder of a division by 10^step into the tail (the lower digits come first,
+// so an earlier tail only counts as zero or non-zero).
+inline Tail foldRemainder(std::uint64_t remainder, int step, Tail tail) {
+    const std::uint64_t half = kPow10Word[step] / 2;
+    if (remainder > half) {
+        return Tail::Above;
+    }
+    if (remainder < half) {
+        return (remainder != 0 || tail != Tail::Zero) ? Tail::Below : Tail::Zero;
+    }
+    return tail == Tail::Zero ? Tail::Half : Tail::Above;
+}
+
+// Divides by 10^count, folding the dropped digits into the tail.
 inline Tail dropDigits(WideUInt& w, int count, Tail tail) {
     while (count > 0) {
         if (w.isZero()) {
             return tail == Tail::Zero ? Tail::Zero : Tail::Below;
         }
         const int step = count < 19 ? count : 19;
-        const std::uint64_t half = kPow10Word[step] / 2;
-        const std::uint64_t rem = w.divideSmall(kPow10Word[step]);
-        if (rem > half) {
-            tail = Tail::Above;
-        } else if (rem < half) {
-            tail = (rem != 0 || tail != Tail::Zero) ? Tail::Below : Tail::Zero;
-        } else {
-            tail = tail == Tail::Zero ? Tail::Half : Tail::Above;
+        tail = foldRemainder(w.dividePow10(step), step, tail);
+        count -= step;
+    }
+    return tail;
+}
+
+inline Tail dropDigits(uint128& v, int count, Tail tail) {
+    while (count > 0) {
+        if (v == 0) {
+            return tail == Tail::Zero ? Tail::Zero : Tail::Below;
         }
+        const int step = count < 19 ? count : 19;
+        std::uint64_t remainder;
+        v = dividePow10(v, step, remainder);
+        tail = foldRemainder(remainder, step, tail);
         count -= step;
     }
     return tail;
@@ -85,7 +93,9 @@ struct DecimalAccess {
 
 // The exact value (w + tail) / 10^scale (scale >= 0, may exceed 28) rounded half to even at the
 // largest scale <= 28 whose magnitude fits 96 bits. Overflow when even scale 0 does not fit.
-DecStatus fitResult(WideUInt w, int scale, bool negative, Tail tail, Decimal& out);
+DecStatus fitResult(const WideUInt& w, int scale, bool negative, Tail tail, Decimal& out);
+// The same for a value below 2^128.
+DecStatus fitNarrow(uint128 q, int scale, bool negative, Tail tail, Decimal& out);
 
 // Removes trailing fractional zeros from (magnitude, scale).
 void stripTrailingZeros(uint128& magnitude, int& scale);

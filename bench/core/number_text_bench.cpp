@@ -1,0 +1,82 @@
+#include <benchmark/benchmark.h>
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <random>
+#include <vector>
+
+#include "platform/number_text.h"
+
+namespace tallimer {
+namespace {
+
+const RegionalSettings& settings() {
+    static const RegionalSettings s =
+        RegionalSettings::fromLocale(QLocale(QStringLiteral("en_US")));
+    return s;
+}
+
+std::vector<Decimal> amounts() {
+    std::mt19937_64 rng(31);
+    std::vector<Decimal> out(256);
+    for (auto& d : out) {
+        d = *Decimal::fromParts(rng() % 10000000000ULL, int(rng() % 5), rng() % 4 == 0);
+    }
+    return out;
+}
+
+void BM_FormatNumber(benchmark::State& state) {
+    const auto values = amounts();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(formatNumber(values[i], 2, settings()));
+        i = (i + 1) % values.size();
+    }
+}
+BENCHMARK(BM_FormatNumber);
+
+void BM_PlainTextOneThird(benchmark::State& state) {
+    const Decimal third =
+        *Decimal::fromParts(uint128(3333333333333333333ULL) * 1000000000 + 333333333, 28, false);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(plainText(third, settings()));
+    }
+}
+BENCHMARK(BM_PlainTextOneThird);
+
+void BM_ReadLocale(benchmark::State& state) {
+    const QStringList texts = {"(1,234,567.89)", "42", "-0.5", "12,345.6789", "1E3", "987654.32-"};
+    qsizetype i = 0;
+    Decimal out;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readLocale(texts[i], settings(), out));
+        benchmark::DoNotOptimize(out);
+        i = (i + 1) % texts.size();
+    }
+}
+BENCHMARK(BM_ReadLocale);
+
+void BM_ReadLocaleLong(benchmark::State& state) {
+    const QString text = QStringLiteral("0.33333333333333333333333333333333333");
+    Decimal out;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readLocale(text, settings(), out));
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(BM_ReadLocaleLong);
+
+void BM_ReadPoint(benchmark::State& state) {
+    const QStringList texts = {"1234.56", " 42 ", "-0.5", "7x", "1.5E3"};
+    qsizetype i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readPoint(texts[i]));
+        i = (i + 1) % texts.size();
+    }
+}
+BENCHMARK(BM_ReadPoint);
+
+}  // namespace
+}  // namespace tallimer

@@ -1,0 +1,200 @@
+#include "platform/decimal_internal.h"
+#include "platform/number_text.h"
+
+// Locale reading: text typed, pasted or loaded, read with the user's symbols.
+namespace tallimer {
+
+namespace {
+
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+
+bool isSign(QChar c) {
+    return c == u'+' || c == u'-';
+}
+
+// The digits of the number as an integer mantissa and a power of ten. Digits beyond the 38
+// the mantissa holds only count as a non-zero tail: the result keeps at most 29.
+class DigitCollector {
+public:
+    void push(int digit, bool fraction) {
+        if (!m_started) {
+            if (digit == 0) {
+                m_exponent -= fraction ? 1 : 0;
+                return;
+            }
+            m_started = true;
+        }
+        if (m_kept < 38) {
+            // Nineteen digits at a time in one word keep the loop cheap.
+            m_chunk = m_chunk * 10 + unsigned(digit);
+            if (++m_chunkDigits == 19) {
+                flush();
+            }
+            ++m_kept;
+            m_exponent -= fraction ? 1 : 0;
+        } else {
+            m_exponent += fraction ? 0 : 1;
+            m_sticky = m_sticky || digit != 0;
+        }
+    }
+
+    ReadStatus finish(int exponent, bool negative, Decimal& out) {
+        flush();
+        if (m_mantissa == 0) {
+            out = Decimal();
+            return ReadStatus::Ok;
+        }
+        const int power = m_exponent + exponent;
+        Decimal result;
+        if (power >= 0) {
+            if (power > Decimal::kMaxScale) {
+                return ReadStatus::Overflow;
+            }
+            if (m_mantissa > Decimal::kMaxMagnitude) {
+                return ReadStatus::Overflow;
+            }
+            // Below 2^96 * 10^28: inside 192 bits.
+            WideUInt w(m_mantissa);
+            w.multiplySmall(kPow10Word[power < 19 ? power : 19]);
+            if (power > 19) {
+                w.multiplySmall(kPow10Word[power - 19]);
+            }
+            if (!w.fitsIn128() || w.low128() > Decimal::kMaxMagnitude) {
+                return ReadStatus::Overflow;
+            }
+            result = *Decimal::fromParts(w.low128(), 0, negative);
+        } else if (-power <= Decimal::kMaxScale && m_mantissa <= Decimal::kMaxMagnitude &&
+                   !m_sticky) {
+            result = *Decimal::fromParts(m_mantissa, -power, negative);
+        } else if (fitNarrow(m_mantissa, -power, negative, m_sticky ? Tail::Below : Tail::Zero,
+                             result) != DecStatus::Ok) {
+            return ReadStatus::Overflow;
+        }
+        out = result.normalized();
+        return ReadStatus::Ok;
+    }
+
+private:
+    void flush() {
+        m_mantissa = m_mantissa * kPow10Word[m_chunkDigits] + m_chunk;
+        m_chunk = 0;
+        m_chunkDigits = 0;
+    }
+
+    uint128 m_mantissa = 0;
+    std::uint64_t m_chunk = 0;
+    int m_chunkDigits = 0;
+    bool m_started = false;
+    int m_kept = 0;
+    int m_exponent = 0;  // value = (mantissa + tail) * 10^exponent
+    bool m_sticky = false;
+};
+
+class LocaleReader {
+public:
+    LocaleReader(QStringView text, const RegionalSettings& settings)
+        : m_text(text), m_settings(settings) {}
+
+    ReadStatus read(Decimal& out) {
+        // Leading blanks, one sign or an opening parenthesis.
+        QChar sign;
+        bool parenthesis = false;
+        for (skipBlanks(); m_pos < m_text.size(); skipBlanks()) {
+            const QChar c = m_text[m_pos];
+            if (isSign(c) && sign.isNull() && !parenthesis) {
+                sign = c;
+            } else if (c == u'(' && sign.isNull() && !parenthesis) {
+                parenthesis = true;
+            } else {
+                break;
+            }
+            ++m_pos;
+        }
+        DigitCollector digits;
+        if (!readMantissa(digits)) {
+            return ReadStatus::Invalid;
+        }
+        int exponent = 0;
+        if (!readExponent(exponent)) {
+            return ReadStatus::Invalid;
+        }
+        // A trailing sign, the closing parenthesis, trailing blanks.
+        skipBlanks();
+        if (m_pos < m_text.size() && isSign(m_text[m_pos]) && sign.isNull() && !parenthesis) {
+            sign = m_text[m_pos++];
+            skipBlanks();
+        }
+        if (parenthesis) {
+            if (m_pos == m_text.size() || m_text[m_pos] != u')') {
+                return ReadStatus::Invalid;
+            }
+            ++m_pos;
+            skipBlanks();
+        }
+        if (m_pos != m_text.size()) {
+            return ReadStatus::Invalid;
+        }
+        return digits.finish(exponent, parenthesis || sign == u'-', out);
+    }
+
+private:
+    void skipBlanks() {
+        while (m_pos < m_text.size() && isBlank(m_text[m_pos])) {
+            ++m_pos;
+        }
+    }
+
+    // Digits, group symbols after the first integer digit, the decimal symbol once.
+    bool readMantissa(DigitCollector& digits) {
+        bool anyDigit = false;
+        bool fraction = false;
+        for (; m_pos < m_text.size(); ++m_pos) {
+            const QChar c = m_text[m_pos];
+            if (c >= u'0' && c <= u'9') {
+                digits.push(c.unicode() - u'0', fraction);
+                anyDigit = true;
+            } else if (c == m_settings.decimalSymbol && !fraction) {
+                fraction = true;
+            } else if (c == m_settings.groupSymbol && !fraction && anyDigit) {
+                continue;
+            } else {
+                break;
+            }
+        }
+        return anyDigit;
+    }
+
+    // "E" or "e", an optional sign and at least one digit; absent is fine.
+    bool readExponent(int& exponent) {
+        if (m_pos == m_text.size() || (m_text[m_pos] != u'E' && m_text[m_pos] != u'e')) {
+            return true;
+        }
+        ++m_pos;
+        bool negative = false;
+        if (m_pos < m_text.size() && isSign(m_text[m_pos])) {
+            negative = m_text[m_pos++] == u'-';
+        }
+        const qsizetype start = m_pos;
+        int value = 0;
+        for (; m_pos < m_text.size() && m_text[m_pos] >= u'0' && m_text[m_pos] <= u'9'; ++m_pos) {
+            // Far beyond any exponent that can matter, yet safe from int overflow.
+            value = value < 100000 ? value * 10 + (m_text[m_pos].unicode() - u'0') : value;
+        }
+        exponent = negative ? -value : value;
+        return m_pos > start;
+    }
+
+    QStringView m_text;
+    const RegionalSettings& m_settings;
+    qsizetype m_pos = 0;
+};
+
+}  // namespace
+
+ReadStatus readLocale(QStringView text, const RegionalSettings& settings, Decimal& out) {
+    return LocaleReader(text, settings).read(out);
+}
+
+}  // namespace tallimer

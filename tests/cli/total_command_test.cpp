@@ -1,0 +1,200 @@
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "cli/total_command.h"
+
+namespace tallimer {
+namespace {
+
+RegionalSettings enUS() {
+    return RegionalSettings{};
+}
+
+class TotalCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+
+    QString writeFile(const QString& name, const QByteArray& bytes) {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+struct ArgumentCase {
+    QStringList arguments;
+    int exitCode;
+    const char* out;  // exactly, or nullptr for "not checked"
+    const char* errPart;
+};
+
+class TotalArgumentsTest : public TotalCommandTest,
+                           public ::testing::WithParamInterface<ArgumentCase> {};
+
+TEST_P(TotalArgumentsTest, ExitCodeAndOutput) {
+    const QString file =
+        writeFile(QStringLiteral("t.Clc"), "Tallimer Calculator 6\r\n+10\r\n/4\r\n+0.25\r\n");
+    QStringList arguments = GetParam().arguments;
+    arguments.replaceInStrings(QStringLiteral("FILE"), file);
+    QByteArray out;
+    QByteArray err;
+    EXPECT_EQ(runTotalCommand(arguments, enUS(), out, err), GetParam().exitCode)
+        << arguments.join(u' ').toStdString() << "\n"
+        << err.toStdString();
+    if (GetParam().out != nullptr) {
+        EXPECT_EQ(out, GetParam().out);
+    }
+    EXPECT_TRUE(err.contains(GetParam().errPart)) << err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, TotalArgumentsTest,
+    ::testing::Values(
+        ArgumentCase{{"--total", "FILE"}, 0, "2.75\n", ""},
+        ArgumentCase{{"--total=FILE", "--decimals", "1"}, 0, "2.8\n", ""},
+        ArgumentCase{{"--decimals", "0", "--total", "FILE"}, 0, "3\n", ""},
+        ArgumentCase{{"--total", "FILE", "--decimals", "variable"}, 0, "2.75\n", ""},
+        ArgumentCase{{"--total", "FILE", "--decimals", "25"}, 0, "2.75\n", ""},
+        ArgumentCase{{"--total", "FILE", "--function", "average"}, 0, "Average : 4.75\n", ""},
+        ArgumentCase{{"--total", "FILE", "--function=mean"}, 0, "Mean : 4\n", ""},
+        ArgumentCase{
+            {"--total", "FILE", "--function", "mode", "--decimals", "2"}, 0, "Mode : 0.25\n", ""},
+        ArgumentCase{{"--total", "FILE", "--function", "numbers"}, 0, "2.75\n", ""},
+        ArgumentCase{{"--help"}, 0, nullptr, ""},
+        ArgumentCase{{"--total", "FILE", "--help"}, 0, nullptr, ""},
+        ArgumentCase{{}, 2, "", "Usage"},
+        ArgumentCase{{"--decimals", "2"}, 2, "", "--total FILE is missing"},
+        ArgumentCase{{"--total"}, 2, "", "needs a value"},
+        ArgumentCase{{"--total", ""}, 2, "", "file name"},
+        ArgumentCase{{"--total", "FILE", "--decimals", "7"}, 2, "", "0 to 6"},
+        ArgumentCase{{"--total", "FILE", "--decimals", "-1"}, 2, "", "0 to 6"},
+        ArgumentCase{{"--total", "FILE", "--function", "median"}, 2, "", "numbers, average"},
+        ArgumentCase{{"--total", "FILE", "--total", "FILE"}, 2, "", "twice"},
+        ArgumentCase{{"--total", "FILE", "extra"}, 2, "", "unknown argument 'extra'"},
+        ArgumentCase{{"--total", "FILE", "-x"}, 2, "", "Usage"}));
+
+TEST_F(TotalCommandTest, HelpGoesToStandardOutput) {
+    QByteArray out;
+    QByteArray err;
+    EXPECT_EQ(runTotalCommand({QStringLiteral("--help")}, enUS(), out, err), 0);
+    EXPECT_TRUE(out.startsWith("Usage: tallimer --total FILE"));
+    EXPECT_TRUE(err.isEmpty());
+}
+
+TEST_F(TotalCommandTest, UnreadableFileIsOneLineNamingIt) {
+    const QString bad = writeFile(QStringLiteral("bad.Clc"), "h\r\n+1\r\n+one\r\n");
+    for (const QString& path : {bad, m_dir.filePath(QStringLiteral("missing.Clc"))}) {
+        QByteArray out;
+        QByteArray err;
+        EXPECT_EQ(runTotalCommand({QStringLiteral("--total"), path}, enUS(), out, err), 1);
+        EXPECT_TRUE(out.isEmpty());
+        EXPECT_TRUE(err.startsWith("tallimer: " + QFile::encodeName(path) + ": ")) << err.data();
+        EXPECT_EQ(err.count('\n'), 1);
+        EXPECT_TRUE(err.endsWith('\n'));
+    }
+}
+
+TEST(TotalCommandDispatch, RecognisesItsOptionsOnly) {
+    auto recognised = [](std::vector<const char*> arguments) {
+        arguments.insert(arguments.begin(), "tallimer");
+        return isTotalCommand(static_cast<int>(arguments.size()),
+                              const_cast<char**>(arguments.data()));
+    };
+    EXPECT_TRUE(recognised({"--total", "a.Clc"}));
+    EXPECT_TRUE(recognised({"--total=a.Clc"}));
+    EXPECT_TRUE(recognised({"--help"}));
+    EXPECT_TRUE(recognised({"--function", "mode"}));
+    EXPECT_FALSE(recognised({}));
+    EXPECT_FALSE(recognised({"/home/me/sum.Clc"}));
+    EXPECT_FALSE(recognised({"--totals"}));
+}
+
+// The real program, as a user runs it: no display, regional settings from the environment.
+class TotalProcessTest : public TotalCommandTest {
+protected:
+    struct Run {
+        int exitCode = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+
+    Run run(const QStringList& arguments, const QString& lang) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANGUAGE", "DISPLAY", "WAYLAND_DISPLAY",
+                                 "QT_QPA_PLATFORM"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
+        environment.insert(QStringLiteral("LANG"), lang);
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(TALLIMER_BINARY), arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        Run result;
+        result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        result.out = process.readAllStandardOutput();
+        result.err = process.readAllStandardError();
+        return result;
+    }
+};
+
+TEST_F(TotalProcessTest, PrintsTheTotal) {
+    const QString file =
+        writeFile(QStringLiteral("a.Clc"), "Tallimer Calculator 6\r\n+1234.5\r\n-0.25\r\nx2\r\n");
+    const Run plain = run({QStringLiteral("--total"), file}, QStringLiteral("en_US.UTF-8"));
+    EXPECT_EQ(plain.exitCode, 0) << plain.err.data();
+    EXPECT_EQ(plain.out, "2468.5\n");
+    EXPECT_TRUE(plain.err.isEmpty()) << plain.err.data();
+
+    const Run fixed =
+        run({QStringLiteral("--total"), file, QStringLiteral("--decimals"), QStringLiteral("2")},
+            QStringLiteral("en_US.UTF-8"));
+    EXPECT_EQ(fixed.out, "2,468.50\n");
+}
+
+TEST_F(TotalProcessTest, GermanSettingsReadAndWriteDecimalCommas) {
+    const QString file = writeFile(QStringLiteral("de.Clc"),
+                                   "Tallimer Calculator 6\r\n+1234,5\r\n-0,25\r\n+1,5\r\n");
+    const Run total =
+        run({QStringLiteral("--total"), file, QStringLiteral("--decimals"), QStringLiteral("2")},
+            QStringLiteral("de_DE.UTF-8"));
+    EXPECT_EQ(total.exitCode, 0) << total.err.data();
+    EXPECT_EQ(total.out, "1.235,75\n");
+    const Run mean =
+        run({QStringLiteral("--total"), file, QStringLiteral("--function"), QStringLiteral("mean")},
+            QStringLiteral("de_DE.UTF-8"));
+    EXPECT_EQ(mean.out, "Mean : 1,5\n");
+    const Run average = run(
+        {QStringLiteral("--total"), file, QStringLiteral("--function"), QStringLiteral("average")},
+        QStringLiteral("de_DE.UTF-8"));
+    EXPECT_EQ(average.out, "Average : 412,08333333333333333333333333\n");
+}
+
+TEST_F(TotalProcessTest, FailuresAndUsage) {
+    const QString file = writeFile(QStringLiteral("only.Clc"), "Tallimer Calculator 6\r\n");
+    const Run unreadable = run({QStringLiteral("--total"), file}, QStringLiteral("C"));
+    EXPECT_EQ(unreadable.exitCode, 1);
+    EXPECT_TRUE(unreadable.out.isEmpty());
+    EXPECT_EQ(unreadable.err,
+              "tallimer: " + QFile::encodeName(file) + ": the file holds the header line only\n");
+
+    const Run bad =
+        run({QStringLiteral("--total"), file, QStringLiteral("--function"), QStringLiteral("sum")},
+            QStringLiteral("C"));
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.err.contains("Usage: tallimer --total FILE"));
+
+    const Run help = run({QStringLiteral("--help")}, QStringLiteral("C"));
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: tallimer --total FILE"));
+}
+
+}  // namespace
+}  // namespace tallimer

@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "decimal_test_support.h"
+#include "locales.h"
+#include "platform/number_text.h"
+
+namespace tallimer {
+namespace {
+
+using testing::RandomDecimals;
+using testing::settingsFor;
+using testing::str;
+
+class NumberRoundTrip : public ::testing::TestWithParam<const char*> {};
+
+// What the rule shows, with its group symbols taken out, reads back as the shown value.
+TEST_P(NumberRoundTrip, FormattedReadsBackRounded) {
+    const RegionalSettings settings = settingsFor(GetParam());
+    RandomDecimals random(2024);
+    for (int i = 0; i < 3000; ++i) {
+        const Decimal value = random.next();
+        const int places = i % 7;
+        const QString shown = formatNumber(value, places, settings);
+        Decimal back = Decimal::fromInt(-7);
+        ASSERT_EQ(readLocale(QString(shown).remove(settings.groupSymbol), settings, back),
+                  ReadStatus::Ok)
+            << shown.toStdString();
+        ASSERT_EQ(back, value.roundedAwayFromZero(places))
+            << str(value) << " shown as " << shown.toStdString() << " read as " << str(back);
+    }
+}
+
+TEST_P(NumberRoundTrip, PlainTextReadsBackExactly) {
+    const RegionalSettings settings = settingsFor(GetParam());
+    RandomDecimals random(2025);
+    for (int i = 0; i < 3000; ++i) {
+        const Decimal value = random.next();
+        const QString shown = plainText(value, settings);
+        Decimal back = Decimal::fromInt(-7);
+        ASSERT_EQ(readLocale(shown, settings, back), ReadStatus::Ok) << shown.toStdString();
+        ASSERT_EQ(str(back), str(value.normalized())) << shown.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pinned, NumberRoundTrip, ::testing::ValuesIn(testing::kPinnedLocales),
+                         [](const auto& info) { return std::string(info.param); });
+
+}  // namespace
+}  // namespace tallimer
