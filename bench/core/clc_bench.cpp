@@ -9,7 +9,7 @@ namespace tallimer {
 namespace {
 
 void BM_ClcWrite(benchmark::State& state) {
-    const Tape tape = bench::randomTape(bench::kBenchLines);
+    const Tape tape = bench::randomTape(bench::kBenchLines, false);
     const RegionalSettings settings;
     for (auto _ : state) {
         benchmark::DoNotOptimize(writeClc(tape, settings));
@@ -18,10 +18,13 @@ void BM_ClcWrite(benchmark::State& state) {
 
 void BM_ClcRead(benchmark::State& state) {
     const RegionalSettings settings;
-    const QByteArray bytes = writeClc(bench::randomTape(bench::kBenchLines), settings);
+    const QByteArray bytes = writeClc(bench::randomTape(bench::kBenchLines, false), settings);
     for (auto _ : state) {
         Tape tape;
-        benchmark::DoNotOptimize(readClc(bytes, settings, tape, nullptr));
+        if (!readClc(bytes, settings, tape, nullptr)) {
+            state.SkipWithError("the file did not read");
+        }
+        benchmark::DoNotOptimize(tape);
     }
 }
 
@@ -29,7 +32,7 @@ void BM_ClcRead(benchmark::State& state) {
 void BM_ClcSaveFile(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.Clc"));
-    const Tape tape = bench::randomTape(bench::kBenchLines);
+    const Tape tape = bench::randomTape(bench::kBenchLines, false);
     const RegionalSettings settings;
     for (auto _ : state) {
         benchmark::DoNotOptimize(saveClc(path, tape, settings, nullptr));
@@ -40,10 +43,13 @@ void BM_ClcLoadFile(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench.Clc"));
     const RegionalSettings settings;
-    saveClc(path, bench::randomTape(bench::kBenchLines), settings, nullptr);
+    saveClc(path, bench::randomTape(bench::kBenchLines, false), settings, nullptr);
     for (auto _ : state) {
         Tape tape;
-        benchmark::DoNotOptimize(loadClc(path, settings, tape, nullptr));
+        if (!loadClc(path, settings, tape, nullptr)) {
+            state.SkipWithError("the file did not load");
+        }
+        benchmark::DoNotOptimize(tape);
     }
 }
 

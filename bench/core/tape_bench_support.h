@@ -10,15 +10,15 @@ namespace tallimer::bench {
 
 // A tape of `lines` random lines as a user would type them: mostly additions and
 // subtractions, some multiplications and divisions, values of 0 to 4 decimals with repeats,
-// and a few blank lines.
-inline Tape randomTape(int lines, std::uint64_t seed = 42) {
+// and (unless `blanks` is false) a few lines never given a value.
+inline Tape randomTape(int lines, bool blanks = true, std::uint64_t seed = 42) {
     std::mt19937_64 random(seed);
     Tape tape;
     for (int i = 0; i < lines; ++i) {
         const unsigned pick = random() % 100;
         const char16_t op = pick < 60 ? u'+' : pick < 90 ? u'-' : pick < 95 ? u'x' : u'/';
         tape.TapeOps.push_back(QChar(op));
-        if (random() % 50 == 0) {
+        if (blanks && random() % 50 == 0) {
             tape.TapeNumbers.emplace_back();
             continue;
         }

@@ -17,7 +17,7 @@ bool LineValue::isBlank() const {
             break;
     }
     // A double too small for 15 significant digits at scale 28 compares equal to 0.
-    return LineValueOrderKey::of(*this).cls == LineValueOrderKey::kZero;
+    return LineValueOrderKey::of(*this).isZero();
 }
 
 DecStatus LineValue::toDecimal(Decimal& out) const {

@@ -1,13 +1,25 @@
 #include "engine/line_value_order.h"
 
-#include <array>
+#include <bit>
 #include <cmath>
-#include <cstdint>
 #include <limits>
 
 namespace tallimer {
 
 namespace {
+
+enum Class : std::uint64_t {
+    kBelowRange = 0,
+    kNegative = 1,
+    kZeroOrPositive = 2,
+    kAboveRange = 3,  // and NaN, which no input produces, above everything
+};
+
+constexpr int kIntegralBits = 96;
+constexpr int kFractionBits = 94;  // 10^28 - 1 < 2^94
+constexpr uint128 kIntegralMask = (uint128(1) << kIntegralBits) - 1;
+constexpr uint128 kFractionMask = (uint128(1) << kFractionBits) - 1;
+constexpr std::uint64_t kLow64 = std::numeric_limits<std::uint64_t>::max();
 
 constexpr std::array<uint128, Decimal::kMaxScale + 1> kPowersOfTen = [] {
     std::array<uint128, Decimal::kMaxScale + 1> powers{};
@@ -19,20 +31,35 @@ constexpr std::array<uint128, Decimal::kMaxScale + 1> kPowersOfTen = [] {
     return powers;
 }();
 
-LineValueOrderKey signedKey(bool negative, uint128 integral, uint128 fraction) {
+// [2 class][96 integral][94 fraction]
+LineValueOrderKey pack(std::uint64_t cls, uint128 integral, uint128 fraction) {
     LineValueOrderKey key;
-    if (integral == 0 && fraction == 0) {
-        return key;
+    key.words[0] = (cls << 62) | static_cast<std::uint64_t>(integral >> 34);
+    key.words[1] =
+        (static_cast<std::uint64_t>(integral) << 30) | static_cast<std::uint64_t>(fraction >> 64);
+    key.words[2] = static_cast<std::uint64_t>(fraction & kLow64);
+    return key;
+}
+
+LineValueOrderKey signedKey(bool negative, uint128 integral, uint128 fraction) {
+    if (negative && (integral != 0 || fraction != 0)) {
+        // A larger magnitude is a smaller value.
+        return pack(kNegative, ~integral & kIntegralMask, ~fraction & kFractionMask);
     }
-    if (negative) {
-        key.cls = LineValueOrderKey::kNegative;
-        key.integral = ~integral;
-        key.fraction = ~fraction;
-    } else {
-        key.cls = LineValueOrderKey::kPositive;
-        key.integral = integral;
-        key.fraction = fraction;
+    return pack(kZeroOrPositive, integral, fraction);
+}
+
+// A double beyond the Decimal range: its bits in an order-keeping form after the class.
+LineValueOrderKey outOfRangeKey(double d) {
+    std::uint64_t cls = kAboveRange;
+    std::uint64_t payload = kLow64;  // NaN
+    if (!std::isnan(d)) {
+        const auto bits = std::bit_cast<std::uint64_t>(d);
+        cls = d < 0 ? kBelowRange : kAboveRange;
+        payload = d < 0 ? ~bits : bits;
     }
+    LineValueOrderKey key;
+    key.words = {(cls << 62) | (payload >> 2), payload << 62, 0};
     return key;
 }
 
@@ -41,19 +68,14 @@ LineValueOrderKey signedKey(bool negative, uint128 integral, uint128 fraction) {
 LineValueOrderKey LineValueOrderKey::of(const Decimal& value) {
     const uint128 magnitude = value.magnitude();
     const int scale = value.scale();
-    if (magnitude == 0) {
-        return {};
-    }
-    if (scale == 0) {
+    if (scale == 0 || magnitude == 0) {
         return signedKey(value.isNegative(), magnitude, 0);
     }
     const uint128 unit = kPowersOfTen[scale];
-    const uint128 widen = kPowersOfTen[Decimal::kMaxScale - scale];
     uint128 integral = 0;
     uint128 rest = magnitude;
     if (magnitude >= unit) {
-        constexpr uint128 k64 = std::numeric_limits<std::uint64_t>::max();
-        if (magnitude <= k64 && unit <= k64) {
+        if (magnitude <= kLow64) {
             // The common case: 64-bit division is several times cheaper than 128-bit.
             const auto m = static_cast<std::uint64_t>(magnitude);
             const auto u = static_cast<std::uint64_t>(unit);
@@ -64,7 +86,7 @@ LineValueOrderKey LineValueOrderKey::of(const Decimal& value) {
             rest = magnitude % unit;
         }
     }
-    return signedKey(value.isNegative(), integral, rest * widen);
+    return signedKey(value.isNegative(), integral, rest * kPowersOfTen[Decimal::kMaxScale - scale]);
 }
 
 LineValueOrderKey LineValueOrderKey::of(const LineValue& value) {
@@ -80,41 +102,11 @@ LineValueOrderKey LineValueOrderKey::of(const LineValue& value) {
         case LineValue::Kind::Double:
             break;
     }
-    const double d = value.doubleValue();
     Decimal converted;
-    if (Decimal::fromDouble(d, converted) == DecStatus::Ok) {
+    if (Decimal::fromDouble(value.doubleValue(), converted) == DecStatus::Ok) {
         return of(converted);
     }
-    LineValueOrderKey key;
-    if (std::isnan(d)) {
-        key.cls = kNotANumber;
-    } else {
-        key.cls = d < 0 ? kHugeNegative : kHugePositive;
-        key.huge = d;
-    }
-    return key;
-}
-
-std::strong_ordering operator<=>(const LineValueOrderKey& a, const LineValueOrderKey& b) {
-    if (a.cls != b.cls) {
-        return a.cls <=> b.cls;
-    }
-    switch (a.cls) {
-        case LineValueOrderKey::kNegative:
-        case LineValueOrderKey::kPositive:
-            if (a.integral != b.integral) {
-                return a.integral <=> b.integral;
-            }
-            return a.fraction <=> b.fraction;
-        case LineValueOrderKey::kHugeNegative:
-        case LineValueOrderKey::kHugePositive:
-            // Never NaN here: NaN has its own class.
-            return a.huge < b.huge   ? std::strong_ordering::less
-                   : b.huge < a.huge ? std::strong_ordering::greater
-                                     : std::strong_ordering::equal;
-        default:
-            return std::strong_ordering::equal;
-    }
+    return outOfRangeKey(value.doubleValue());
 }
 
 }  // namespace tallimer

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <compare>
 #include <cstdint>
 
@@ -7,33 +8,27 @@
 
 namespace tallimer {
 
-// A line value reduced to a cheap, exact sort key: the value's class (negative, zero,
-// positive, or a double beyond the Decimal range) and, for Decimals, the integer part and the
-// fraction scaled to 28 digits. Keys compare in the order of the values, equal values giving
-// equal keys whatever their kind or scale, so sorting many values converts each one once.
+// A line value reduced to a cheap, exact sort key: 192 bits compared as one unsigned number.
+// Equal values give equal keys whatever their kind or scale, so sorting many values converts
+// each one once and then compares plain words.
+//
+// Layout, from the top: 2 bits of class (a double below the Decimal range, a negative
+// Decimal, zero or a positive Decimal, a double above the range or NaN), then for Decimals the
+// 96-bit integer part and the fraction scaled to 28 digits (94 bits), both inverted for
+// negatives; for doubles beyond the range, their bits in an order-keeping form.
 struct LineValueOrderKey {
-    enum Class : std::int8_t {
-        kHugeNegative = 0,  // a double below the Decimal range, ordered by `huge`
-        kNegative = 1,      // integral and fraction stored bit-inverted: larger means smaller
-        kZero = 2,
-        kPositive = 3,
-        kHugePositive = 4,  // a double above the Decimal range, ordered by `huge`
-        kNotANumber = 5,    // never produced by typing, files or paste; sorts above all
-    };
+    std::array<std::uint64_t, 3> words{kZeroTop, 0, 0};
 
-    Class cls = kZero;
-    uint128 integral = 0;
-    uint128 fraction = 0;  // fraction x 10^28
-    double huge = 0.0;
+    static constexpr std::uint64_t kZeroTop = std::uint64_t{2} << 62;
 
     static LineValueOrderKey of(const LineValue& value);
     // Of a number that fits the Decimal range.
     static LineValueOrderKey of(const Decimal& value);
 
-    friend std::strong_ordering operator<=>(const LineValueOrderKey& a, const LineValueOrderKey& b);
-    friend bool operator==(const LineValueOrderKey& a, const LineValueOrderKey& b) {
-        return (a <=> b) == std::strong_ordering::equal;
-    }
+    bool isZero() const { return *this == LineValueOrderKey{}; }
+    bool isPositive() const { return *this > LineValueOrderKey{}; }
+
+    friend auto operator<=>(const LineValueOrderKey&, const LineValueOrderKey&) = default;
 };
 
 }  // namespace tallimer

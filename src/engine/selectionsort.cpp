@@ -1,8 +1,5 @@
 #include <algorithm>
-#include <bit>
 #include <cstdint>
-#include <limits>
-#include <numeric>
 #include <vector>
 
 #include "engine/line_value_order.h"
@@ -12,99 +9,130 @@ namespace tallimer {
 
 namespace {
 
-// Dense ranks of the values: equal values share a rank, a smaller value has a smaller rank.
-// Returns the lowest rank of a value above zero.
-std::uint32_t rankValues(const std::vector<LineValue>& list, std::vector<std::uint32_t>& rank) {
-    const std::size_t n = list.size();
-    std::vector<LineValueOrderKey> keys;
-    keys.reserve(n);
-    for (const LineValue& value : list) {
-        keys.push_back(LineValueOrderKey::of(value));
-    }
-    std::vector<std::uint32_t> order(n);
-    std::iota(order.begin(), order.end(), 0U);
-    std::sort(order.begin(), order.end(),
-              [&keys](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
+struct KeyedPosition {
+    LineValueOrderKey key;
+    std::uint32_t position;
+};
 
-    rank.assign(n, 0);
-    std::uint32_t current = 0;
-    std::uint32_t firstPositive = std::numeric_limits<std::uint32_t>::max();
+// Dense ranks: equal values share a rank, a smaller value has a smaller rank.
+struct Ranking {
+    std::vector<std::uint32_t> rankAt;  // by position in the list
+    std::vector<std::uint32_t> sorted;  // the ranks in ascending order
+    std::uint32_t ranks = 0;            // how many different values
+    std::size_t notPositive = 0;        // how many values are 0, empty or negative
+};
+
+Ranking rankValues(const std::vector<LineValue>& list) {
+    const std::size_t n = list.size();
+    std::vector<KeyedPosition> keyed(n);
     for (std::size_t i = 0; i < n; ++i) {
-        if (i > 0 && keys[order[i - 1]] < keys[order[i]]) {
-            ++current;
-        }
-        if (firstPositive == std::numeric_limits<std::uint32_t>::max() &&
-            keys[order[i]].cls > LineValueOrderKey::kZero) {
-            firstPositive = current;
-        }
-        rank[order[i]] = current;
+        keyed[i] = {LineValueOrderKey::of(list[i]), static_cast<std::uint32_t>(i)};
     }
-    return firstPositive;
+    std::sort(keyed.begin(), keyed.end(),
+              [](const KeyedPosition& a, const KeyedPosition& b) { return a.key < b.key; });
+
+    Ranking ranking;
+    ranking.rankAt.resize(n);
+    ranking.sorted.resize(n);
+    std::uint32_t rank = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && keyed[i - 1].key < keyed[i].key) {
+            ++rank;
+        }
+        if (!keyed[i].key.isPositive()) {
+            ranking.notPositive = i + 1;
+        }
+        ranking.rankAt[keyed[i].position] = rank;
+        ranking.sorted[i] = rank;
+    }
+    ranking.ranks = n == 0 ? 0 : rank + 1;
+    return ranking;
 }
 
-// A min-tree over the positions still to be sorted. A leaf holds (rank << 32 | position), so
-// the minimum of a subtree is its smallest value at its first position: exactly the element
-// the selection sort's inner loop settles on ("list(j) < m" keeps the first of equal minima).
-class MinimumTree {
+// For every rank, a min-heap of the unsorted positions that hold a value of that rank, all in
+// one array: rank r owns the slots from start[r], as many as values of rank r.
+class PositionHeaps {
 public:
-    explicit MinimumTree(const std::vector<std::uint32_t>& rank)
-        : m_leaves(std::bit_ceil(std::max<std::size_t>(rank.size(), 1))),
-          m_nodes(2 * m_leaves, kRemoved) {
-        for (std::size_t i = 0; i < rank.size(); ++i) {
-            m_nodes[m_leaves + i] = leaf(rank[i], i);
+    explicit PositionHeaps(const Ranking& ranking)
+        : m_start(ranking.ranks + 1, 0), m_size(ranking.ranks, 0), m_slots(ranking.rankAt.size()) {
+        for (const std::uint32_t rank : ranking.rankAt) {
+            ++m_start[rank + 1];
         }
-        for (std::size_t node = m_leaves - 1; node >= 1; --node) {
-            m_nodes[node] = std::min(m_nodes[2 * node], m_nodes[2 * node + 1]);
+        for (std::size_t r = 1; r < m_start.size(); ++r) {
+            m_start[r] += m_start[r - 1];
+        }
+        // Filled in ascending position order, so every heap starts sorted, which is a heap.
+        for (std::size_t position = 0; position < ranking.rankAt.size(); ++position) {
+            const std::uint32_t rank = ranking.rankAt[position];
+            m_slots[m_start[rank] + m_size[rank]++] = static_cast<std::uint32_t>(position);
         }
     }
 
-    std::size_t firstMinimum() const { return static_cast<std::uint32_t>(m_nodes[1]); }
-    void set(std::size_t position, std::uint32_t rank) { update(position, leaf(rank, position)); }
-    void remove(std::size_t position) { update(position, kRemoved); }
+    std::uint32_t top(std::uint32_t rank) const { return m_slots[m_start[rank]]; }
+
+    void pop(std::uint32_t rank) {
+        const std::uint32_t last = m_slots[m_start[rank] + --m_size[rank]];
+        if (m_size[rank] > 0) {
+            siftDown(rank, last);
+        }
+    }
+
+    // Pops the top and pushes `position` in one step.
+    void replaceTop(std::uint32_t rank, std::uint32_t position) { siftDown(rank, position); }
 
 private:
-    static constexpr std::uint64_t kRemoved = std::numeric_limits<std::uint64_t>::max();
-    static std::uint64_t leaf(std::uint32_t rank, std::size_t position) {
-        return (std::uint64_t{rank} << 32) | position;
-    }
-    void update(std::size_t position, std::uint64_t value) {
-        std::size_t node = m_leaves + position;
-        m_nodes[node] = value;
-        for (node /= 2; node >= 1; node /= 2) {
-            m_nodes[node] = std::min(m_nodes[2 * node], m_nodes[2 * node + 1]);
+    // Puts `value` at the root and lets it sink to its place.
+    void siftDown(std::uint32_t rank, std::uint32_t value) {
+        std::uint32_t* heap = m_slots.data() + m_start[rank];
+        const std::uint32_t size = m_size[rank];
+        std::uint32_t hole = 0;
+        for (std::uint32_t child = 1; child < size; child = 2 * hole + 1) {
+            if (child + 1 < size && heap[child + 1] < heap[child]) {
+                ++child;
+            }
+            if (value <= heap[child]) {
+                break;
+            }
+            heap[hole] = heap[child];
+            hole = child;
         }
+        heap[hole] = value;
     }
 
-    std::size_t m_leaves;
-    std::vector<std::uint64_t> m_nodes;
+    std::vector<std::uint32_t> m_start;
+    std::vector<std::uint32_t> m_size;
+    std::vector<std::uint32_t> m_slots;
 };
 
 }  // namespace
 
+// The selection sort's swaps without its scans. Before step i the first i places hold the i
+// smallest values, so the minimum of the rest has rank sorted[i], and the inner loop's choice
+// (the first of equal minima) is the lowest unsorted position holding that rank: the top of
+// that rank's heap. Position i itself is the lowest unsorted position, so it is the top of its
+// own rank's heap and leaves it when the swap moves its value to p.
 void Selectionsort(std::vector<LineValue>& list, std::int32_t& last) {
     const std::size_t n = list.size();
-    std::vector<std::uint32_t> rank;
-    const std::uint32_t firstPositive = rankValues(list, rank);
-
-    // The selection sort's swaps, each minimum found in O(log n) instead of a scan.
-    if (n > 1) {
-        MinimumTree tree(rank);
-        for (std::size_t i = 0; i + 1 < n; ++i) {
-            const std::size_t p = tree.firstMinimum();
-            if (p != i) {
-                std::swap(list[i], list[p]);
-                std::swap(rank[i], rank[p]);
-                tree.set(p, rank[p]);
-            }
-            tree.remove(i);
+    Ranking ranking = rankValues(list);
+    PositionHeaps heaps(ranking);
+    std::vector<std::uint32_t>& rankAt = ranking.rankAt;
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const std::uint32_t wanted = ranking.sorted[i];
+        const std::uint32_t here = rankAt[i];
+        if (here == wanted) {
+            heaps.pop(wanted);  // i is the first minimum: no move
+            continue;
         }
+        const std::uint32_t p = heaps.top(wanted);
+        heaps.pop(wanted);
+        std::swap(list[i], list[p]);
+        rankAt[p] = here;
+        rankAt[i] = wanted;
+        heaps.replaceTop(here, p);
     }
 
     // Ascending now, so the values above zero are a suffix: move it to the front.
-    std::size_t first = 0;
-    while (first < n && rank[first] < firstPositive) {
-        ++first;
-    }
+    const std::size_t first = ranking.notPositive;
     const std::size_t kept = n - first;
     std::move(list.begin() + static_cast<std::ptrdiff_t>(first), list.end(), list.begin());
     std::fill(list.begin() + static_cast<std::ptrdiff_t>(kept), list.end(), LineValue::integer(0));

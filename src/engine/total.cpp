@@ -9,19 +9,22 @@ namespace {
 
 // One step of the running total; `out` is written only on success.
 DecStatus applyLine(QChar op, const LineValue& value, const Decimal& total, Decimal& out) {
-    Decimal v;
-    if (const DecStatus status = value.toDecimal(v); status != DecStatus::Ok) {
+    Decimal converted;
+    const Decimal* v = &converted;
+    if (value.kind() == LineValue::Kind::Decimal) {
+        v = &value.decimalValue();  // the usual line: no copy
+    } else if (const DecStatus status = value.toDecimal(converted); status != DecStatus::Ok) {
         return status;
     }
     switch (op.unicode()) {
         case u'+':
-            return add(total, v, out);
+            return add(total, *v, out);
         case u'-':
-            return subtract(total, v, out);
+            return subtract(total, *v, out);
         case u'x':
-            return multiply(total, v, out);
+            return multiply(total, *v, out);
         default:  // '/'
-            return divide(total, v, out);
+            return divide(total, *v, out);
     }
 }
 

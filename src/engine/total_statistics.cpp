@@ -1,9 +1,12 @@
 #include "engine/total_statistics.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
+#include "engine/line_value_order.h"
 #include "engine/total.h"
+#include "engine/total_value_count.h"
 #include "platform/number_text.h"
 
 namespace tallimer {
@@ -14,11 +17,28 @@ QString failureText(DecStatus status) {
     return status == DecStatus::Overflow ? QStringLiteral("Overflow") : QStringLiteral("Error");
 }
 
-// The tape's values sorted by Selectionsort; `last` indexes the last value above zero.
-std::vector<LineValue> sortedValues(const Tape& tape, std::int32_t& last) {
-    std::vector<LineValue> sorted = tape.TapeNumbers;
-    Selectionsort(sorted, last);
-    return sorted;
+// Mean and Mode read only the values above zero, in ascending order. Selectionsort of a copy of
+// the tape would put them in that order, and equal values have the same text and the same
+// arithmetic result, so which line an equal value came from makes no difference: working on
+// their keys gives the same texts without copying and rearranging the tape.
+struct KeyedLine {
+    LineValueOrderKey key;
+    std::uint32_t line;
+};
+
+// A lambda rather than a function, so the sorts inline it.
+constexpr auto byKey = [](const KeyedLine& a, const KeyedLine& b) { return a.key < b.key; };
+
+std::vector<KeyedLine> positiveValues(const Tape& tape) {
+    std::vector<KeyedLine> keyed;
+    keyed.reserve(tape.TapeNumbers.size());
+    for (std::size_t i = 0; i < tape.TapeNumbers.size(); ++i) {
+        const LineValueOrderKey key = LineValueOrderKey::of(tape.TapeNumbers[i]);
+        if (key.isPositive()) {
+            keyed.push_back({key, static_cast<std::uint32_t>(i)});
+        }
+    }
+    return keyed;
 }
 
 // a + (b - a) / 2, in that order.
@@ -79,49 +99,49 @@ QString averageText(const Tape& tape, const RegionalSettings& settings) {
     return label + plainText(average, settings);
 }
 
-// The median of the values above zero; an even count takes the pair's midpoint.
+// The median of the values above zero (n is the index of the last one); an even count takes
+// the pair's midpoint.
 QString meanText(const Tape& tape, const RegionalSettings& settings) {
     const QString label = QStringLiteral("Mean : ");
-    std::int32_t n = -1;
-    const std::vector<LineValue> a = sortedValues(tape, n);
+    std::vector<KeyedLine> a = positiveValues(tape);
+    const auto n = static_cast<std::ptrdiff_t>(a.size()) - 1;
     if (n < 0) {
         return label;
     }
-    const std::int32_t k = n / 2;
+    const std::ptrdiff_t k = n / 2;
+    std::nth_element(a.begin(), a.begin() + k, a.end(), byKey);
+    const LineValue& lower = tape.TapeNumbers[a[k].line];
     if (n % 2 == 0) {
-        return label + a[k].plainText(settings);
+        return label + lower.plainText(settings);
     }
+    const LineValue& upper =
+        tape.TapeNumbers[std::min_element(a.begin() + k + 1, a.end(), byKey)->line];
     Decimal middle;
-    if (const DecStatus status = middleOf(a[k], a[k + 1], middle); status != DecStatus::Ok) {
+    if (const DecStatus status = middleOf(lower, upper, middle); status != DecStatus::Ok) {
         return failureText(status);
     }
     return label + plainText(middle, settings);
 }
 
-// The most frequent value above zero; among equally frequent values the smallest.
+// The most frequent value above zero. The walk over the sorted values replaces the mode only
+// by a strictly longer run, so among equally frequent values the smallest wins.
 QString modeText(const Tape& tape, const RegionalSettings& settings) {
-    std::int32_t n = -1;
-    const std::vector<LineValue> a = sortedValues(tape, n);
-    LineValue previous;
-    LineValue mode;
-    int run = 0;
-    int best = 0;
-    for (std::int32_t i = 0; i <= n; ++i) {
-        if (a[i] == previous) {
-            ++run;
-        } else {
-            if (run > best) {
-                best = run;
-                mode = a[i - 1];
-            }
-            run = 1;
+    ValueCount counts(tape.TapeNumbers.size());
+    for (std::size_t i = 0; i < tape.TapeNumbers.size(); ++i) {
+        const LineValueOrderKey key = LineValueOrderKey::of(tape.TapeNumbers[i]);
+        if (key.isPositive()) {
+            counts.add(key, static_cast<std::uint32_t>(i));
         }
-        previous = a[i];
     }
-    if (run > best) {
-        mode = a[n];
+    const ValueCount::Entry* mode = nullptr;
+    for (const ValueCount::Entry& entry : counts.entries()) {
+        if (mode == nullptr || entry.count > mode->count ||
+            (entry.count == mode->count && entry.key < mode->key)) {
+            mode = &entry;
+        }
     }
-    return QStringLiteral("Mode : ") + mode.plainText(settings);
+    const QString label = QStringLiteral("Mode : ");
+    return mode == nullptr ? label : label + tape.TapeNumbers[mode->firstLine].plainText(settings);
 }
 
 }  // namespace tallimer

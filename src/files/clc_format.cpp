@@ -1,13 +1,16 @@
 #include "files/clc_format.h"
 
+#include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringView>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <utility>
 
+#include "files/clc_number.h"
 #include "platform/number_text.h"
 
 namespace tallimer {
@@ -18,26 +21,26 @@ namespace {
 // enough that a wrong file cannot exhaust memory.
 constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
 
-// Splits text into lines ended by CR LF, a lone CR or a lone LF; the last line may lack one.
+// Splits bytes into lines ended by CR LF, a lone CR or a lone LF; the last line may lack one.
 class LineReader {
 public:
-    explicit LineReader(QStringView text) : m_text(text) {}
+    explicit LineReader(QByteArrayView bytes) : m_bytes(bytes) {}
 
-    bool next(QStringView& line) {
-        const qsizetype size = m_text.size();
+    bool next(QByteArrayView& line) {
+        const qsizetype size = m_bytes.size();
         if (m_pos >= size) {
             return false;
         }
         qsizetype end = m_pos;
-        while (end < size && m_text[end] != u'\r' && m_text[end] != u'\n') {
+        while (end < size && m_bytes[end] != '\r' && m_bytes[end] != '\n') {
             ++end;
         }
-        line = m_text.sliced(m_pos, end - m_pos);
+        line = m_bytes.sliced(m_pos, end - m_pos);
         m_pos = end;
         if (m_pos < size) {
-            const bool cr = m_text[m_pos] == u'\r';
+            const bool cr = m_bytes[m_pos] == '\r';
             ++m_pos;
-            if (cr && m_pos < size && m_text[m_pos] == u'\n') {
+            if (cr && m_pos < size && m_bytes[m_pos] == '\n') {
                 ++m_pos;
             }
         }
@@ -45,17 +48,35 @@ public:
     }
 
 private:
-    QStringView m_text;
+    QByteArrayView m_bytes;
     qsizetype m_pos = 0;
 };
 
+// A line's value text as UTF-16 for the regional reading, without allocating per line.
+class Widened {
+public:
+    explicit Widened(QByteArrayView latin1) : m_text(latin1.size()) {
+        std::transform(latin1.begin(), latin1.end(), m_text.begin(),
+                       [](char c) { return static_cast<char16_t>(static_cast<unsigned char>(c)); });
+    }
+    QStringView view() const { return {m_text.data(), m_text.size()}; }
+
+private:
+    QVarLengthArray<char16_t, 128> m_text;
+};
+
 // The value's text as shown in a message, cut short when long.
-QString quoted(QStringView text) {
+QString quoted(QByteArrayView text) {
     constexpr qsizetype kShown = 40;
     if (text.size() > kShown) {
-        return u'"' + text.first(kShown).toString() + QStringLiteral("...\"");
+        return u'"' + QString::fromLatin1(text.first(kShown)) + QStringLiteral("...\"");
     }
-    return u'"' + text.toString() + u'"';
+    return u'"' + QString::fromLatin1(text) + u'"';
+}
+
+// Single-byte text: a character beyond Latin-1 cannot be stored and becomes "?".
+char latin1(QChar c) {
+    return c.unicode() <= 0xFF ? static_cast<char>(c.unicode()) : '?';
 }
 
 bool fail(ClcError* error, int line, const QString& reason) {
@@ -73,9 +94,8 @@ QString ClcError::message() const {
 
 bool readClc(const QByteArray& bytes, const RegionalSettings& settings, Tape& tape,
              ClcError* error) {
-    const QString text = QString::fromLatin1(bytes);
-    LineReader reader(text);
-    QStringView line;
+    LineReader reader(bytes);
+    QByteArrayView line;
     if (!reader.next(line)) {
         return fail(error, 0, QStringLiteral("the file is empty: the header line is missing"));
     }
@@ -91,10 +111,13 @@ bool readClc(const QByteArray& bytes, const RegionalSettings& settings, Tape& ta
                 error, 0,
                 QStringLiteral("the file holds more than %1 tape lines").arg(kMaxTapeLines));
         }
-        const QChar op = line.isEmpty() ? QChar() : line.front();
-        const QStringView valueText = line.isEmpty() ? line : line.sliced(1);
+        const QChar op = line.isEmpty() ? QChar() : QChar::fromLatin1(line.front());
+        const QByteArrayView valueText = line.isEmpty() ? line : line.sliced(1);
         Decimal value;
-        switch (readLocale(valueText, settings, value)) {
+        const ReadStatus status = readPlainNumber(valueText, settings.decimalSymbol, value)
+                                      ? ReadStatus::Ok
+                                      : readLocale(Widened(valueText).view(), settings, value);
+        switch (status) {
             case ReadStatus::Ok:
                 break;
             case ReadStatus::Overflow:
@@ -121,14 +144,20 @@ QByteArray writeClc(const Tape& tape, const RegionalSettings& settings) {
     QByteArray out;
     out.reserve(32 + static_cast<qsizetype>(tape.size()) * 16);
     out.append(kClcHeader).append("\r\n");
-    QString line;
     for (int i = 0; i < tape.size(); ++i) {
         // A line without an operator gets a blank in its place, or the value's first
         // character would be read back as the operator.
         const QChar op = tape.TapeOps[i];
-        line = op.isNull() ? QChar(u' ') : op;
-        line += tape.TapeNumbers[i].plainText(settings);
-        out.append(line.toLatin1()).append("\r\n");
+        const QString value = tape.TapeNumbers[i].plainText(settings);
+        const qsizetype at = out.size();
+        out.resize(at + 1 + value.size() + 2);
+        char* line = out.data() + at;
+        *line++ = latin1(op.isNull() ? QChar(u' ') : op);
+        for (const QChar c : value) {
+            *line++ = latin1(c);
+        }
+        *line++ = '\r';
+        *line = '\n';
     }
     return out;
 }

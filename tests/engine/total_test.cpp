@@ -1,5 +1,7 @@
 #include <QString>
 
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 #include "engine/total.h"
@@ -23,6 +25,10 @@ struct TotalCase {
     RegionalSettings settings;
     QString expected;
 };
+
+void PrintTo(const TotalCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TotalTest : public ::testing::TestWithParam<TotalCase> {};
 

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/line_value_order.h"
+
+namespace tallimer {
+
+// How often each distinct value occurs, counted in one pass through a hash table of value
+// keys (the statistics' Mode without sorting the tape).
+class ValueCount {
+public:
+    struct Entry {
+        LineValueOrderKey key;
+        std::uint32_t count;
+        std::uint32_t firstLine;  // a line holding the value
+    };
+
+    // `expected`: at most how many values will be added.
+    explicit ValueCount(std::size_t expected);
+
+    void add(const LineValueOrderKey& key, std::uint32_t line);
+    // One entry per distinct value, in order of first appearance.
+    const std::vector<Entry>& entries() const { return m_entries; }
+
+private:
+    std::size_t slotOf(const LineValueOrderKey& key) const;
+
+    std::vector<std::uint32_t> m_slots;  // 0: free, otherwise entry index + 1
+    std::vector<Entry> m_entries;
+    int m_shift;
+};
+
+}  // namespace tallimer

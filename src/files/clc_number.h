@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QChar>
+
+#include "platform/decimal.h"
+
+namespace tallimer {
+
+// The quick reading of the form nearly every saved value has: an optional "-", digits, and
+// optionally the decimal symbol and more digits, 19 digits at most and not zero. Gives exactly
+// what the regional reading gives for such text; returns false for anything else, which then
+// takes the full regional reading.
+bool readPlainNumber(QByteArrayView text, QChar decimalSymbol, Decimal& out);
+
+}  // namespace tallimer
