@@ -1,10 +1,11 @@
 #include <QApplication>
-#include <QMainWindow>
 
 #include <cstdio>
 #include <cstring>
 
 #include "cli/total_command.h"
+#include "controls/controls_gallery.h"
+#include "window/rolling_caculator.h"
 
 namespace {
 
@@ -35,8 +36,13 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallimer Calculator"));
-    QMainWindow window;
-    window.setWindowTitle(QString::fromLatin1(kTitle));
+    if (hasArgument(argc, argv, "--controls-gallery")) {
+        const auto gallery = tallimer::showControlsGallery();
+        return QApplication::exec();
+    }
+    // Closing the window ends the program: nothing is asked and nothing is saved.
+    tallimer::Rolling_Caculator window;
     window.show();
+    window.activateWindow();  // a program just started takes the keyboard
     return QApplication::exec();
 }

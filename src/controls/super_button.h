@@ -1,13 +1,21 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 #include <QImage>
+#include <QRegion>
+#include <QRgb>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
 
+class QFocusEvent;
+class QKeyEvent;
+class QMouseEvent;
 class QPaintEvent;
+class QResizeEvent;
 
 namespace tallimer {
 
@@ -52,12 +60,52 @@ signals:
     // A design-time property changed (the container's saved state is now modified).
     void PropertyChanged(const QString& name);
 
-    // The rest of the class (private state named m_Red, m_CaptionX, m_LightColor, m_Hover,
-    // Timer1, Image1, ButtonRender, Timer1_Timer ...) is the implementation's.
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 private:
+    friend struct SuperButtonProbe;  // tests drive the timer and the pointer query
+
+    // Renders the normal and lit faces; false when a caption position does not fit 16 bits,
+    // and then nothing is redrawn.
+    bool ButtonRender();
+    void Timer1_Timer();
+    void clearSurface();
+    void drawLitLook();
+    void drawPressedLook();
+    void printCaption(QImage& surface, QRgb color) const;
+    QWidget* widgetUnderPointer() const;
+    void notify(const char* name);
+
     QString m_Caption;
     std::uint32_t m_RenderColor = 0;
     std::int16_t m_Border = 0;
+    std::uint32_t m_BackColor = 0x00E0E0E0;
+    std::int16_t m_Red = 0;
+    std::int16_t m_Green = 0;
+    std::int16_t m_Blue = 0;
+    std::int16_t m_CaptionX = 0;
+    std::int16_t m_CaptionY = 0;
+    QRgb m_LightColor = 0xFF000000u;
+    QRgb m_DarkColor = 0xFF000000u;
+    bool m_Hover = false;
+    // The release that ends a double click raises MouseUp but no second Click.
+    bool m_DoubleClicked = false;
+    QTimer Timer1;
+    QImage Image1;                     // lit face without caption
+    QImage m_Face;                     // normal face with caption: what clearing the surface shows
+    QImage m_Surface;                  // the look currently shown
+    std::optional<QRegion> m_Painted;  // pixels of the face outside the mask colour
+    std::function<QWidget*()> m_PointerQuery;  // replaced by tests
 };
 
 }  // namespace tallimer

@@ -1,8 +1,20 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
+#include <QImage>
+#include <QRegion>
+#include <QRgb>
+#include <QTimer>
 #include <QWidget>
+
+class QFocusEvent;
+class QKeyEvent;
+class QMouseEvent;
+class QPaintEvent;
+class QResizeEvent;
 
 namespace tallimer {
 
@@ -46,9 +58,68 @@ signals:
     void Change();
     void PropertyChanged(const QString& name);
 
-    // Private state (m_ThumbTop, m_ThumbHeight, m_PressY, m_Dragging, m_ChangePending,
-    // m_LastDragY, m_Shades, Timer1, UserControl_Resize, UserControl_Paint, Timer1_Timer ...)
-    // is the implementation's.
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    friend struct VynVerticalScrollProbe;  // tests drive the timer and the mouse directly
+
+    // Composes the static look (shades, dots, borders, arrows) and places the thumb. Steps
+    // that fail are skipped. pumpEvents lets pending window events run halfway, as on a
+    // resize; construction composes without it.
+    void UserControl_Resize(bool pumpEvents = true);
+    // Restores the background and the thumb (drawn by paintEvent).
+    void UserControl_Paint();
+    // One auto-repeat step; false on an arithmetic failure (the step stops there).
+    bool Timer1_Timer();
+    // The mouse handlers proper; false on an arithmetic failure.
+    bool pressAt(std::int16_t button, float y);
+    bool dragTo(bool buttonHeld, float y);
+    void release();
+
+    // m_ThumbTop from the value; false (m_ThumbTop unchanged) on a zero range or overflow.
+    bool thumbFromValue(int offset);
+    // Keeps m_ThumbTop inside the track; false when the limit does not fit 16 bits.
+    bool clampThumb();
+    // Processes pending window events; false when this control was destroyed meanwhile.
+    bool letPendingEventsRun();
+    void outlineTrack();
+    const QImage& stretchedThumb(bool held);
+    void notify(const char* name);
+
+    std::int32_t m_ValueMax = 100;
+    std::int32_t m_ValueMin = 0;
+    std::int32_t m_ValueSmallChange = 1;
+    std::int32_t m_ValueLargeChange = 5;
+    std::uint32_t m_BackColor = 0x00E0E0E0;
+
+    std::int16_t m_ThumbTop = 0;
+    std::int16_t m_ThumbHeight = 0;
+    std::int16_t m_PressY = 0;
+    bool m_Dragging = false;
+    std::int32_t m_ChangePending = 0;
+    float m_LastDragY = 0.0f;
+    std::array<QRgb, 26> m_Shades{};  // shades 1 to 25 of BackColor
+
+    QTimer Timer1;
+    QImage Image1;  // arrow button
+    QImage Image2;  // thumb at rest
+    QImage Image3;  // thumb while dragged
+
+    QImage m_Background;               // the composed static look
+    std::optional<QRegion> m_Painted;  // pixels of the background outside the mask colour
+    QImage m_RestThumb;                // Image2 and Image3 stretched to the thumb's size
+    QImage m_HeldThumb;
+    bool m_BlackOutline = false;  // drawn after a tick or a release, until the next repaint
+    bool m_Pumping = false;
+    std::uint64_t m_Compositions = 0;
 };
 
 }  // namespace tallimer

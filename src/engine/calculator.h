@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+#include <QChar>
+#include <QString>
+
 #include "engine/line_value.h"
 #include "engine/tape.h"
 #include "platform/regional.h"
@@ -17,6 +20,12 @@ constexpr std::uint32_t kMemoryColour = 0x00C0E0FF;
 constexpr std::uint32_t kBlackText = 0x00000000;
 constexpr std::uint32_t kRedText = 0x000000FF;
 constexpr std::uint32_t kSilver = 0x00C0C0C0;
+constexpr std::uint32_t kRedOp = 0x000000FF;
+constexpr std::uint32_t kGreenOp = 0x0000FF00;
+constexpr std::uint32_t kBlueOp = 0x00FF0000;
+
+// The RenderColor of an Op button showing `op`; false for a caption outside the table.
+bool operatorColour(QChar op, std::uint32_t& colour);
 
 // The window state the tape commands share, and the commands themselves: the main window's
 // event handlers for typing, the keypad, the operator buttons, memory, decimals, the total
@@ -72,6 +81,30 @@ public:
     void SortNm_Click();
 
 private:
+    int viewOffset() const;
+    int viewOffsetMax() const;
+    // The tape line shown in `row`, or -1 when the row shows no line.
+    int lineOf(int row) const;
+    bool isRow(int row) const;
+    // The row's text (group symbols removed when asked) read as an exact decimal into its
+    // line. False, and the line untouched, when the text is empty or does not read.
+    bool storeRowText(int row, bool removeGroups);
+    void storeZero(int line);
+    void showOp(int row, QChar op);
+    void showTextColour(int row);
+    QChar opOfCaption(int row) const;
+    // Appends one line with operator `op` at the end of the tape and scrolls to it. False,
+    // with nothing changed, when the tape already holds every line it can.
+    bool appendLine(QChar op);
+    QString memoryText() const;
+
+    void digitSteps(QChar caption);
+    void operatorSteps(QChar op);
+    void clearEntrySteps();
+    void deleteSteps();
+    void memoryStore();
+    void memoryRecall();
+
     CalculatorView& m_view;
     RegionalSettings m_settings;
 };

@@ -1,0 +1,54 @@
+#include "controls/pixel_paint.h"
+
+#include <QPainter>
+
+namespace tallimer {
+
+void fillRow(QPainter& painter, int x1, int x2, int y, QRgb color) {
+    painter.fillRect(QRect(QPoint(x1, y), QPoint(x2, y)).normalized(), QColor(color));
+}
+
+void fillColumn(QPainter& painter, int x, int y1, int y2, QRgb color) {
+    painter.fillRect(QRect(QPoint(x, y1), QPoint(x, y2)).normalized(), QColor(color));
+}
+
+void drawOutline(QPainter& painter, int x1, int y1, int x2, int y2, QRgb color) {
+    const int left = std::min(x1, x2);
+    const int right = std::max(x1, x2);
+    const int top = std::min(y1, y2);
+    const int bottom = std::max(y1, y2);
+    fillRow(painter, left, right, top, color);
+    fillRow(painter, left, right, bottom, color);
+    fillColumn(painter, left, top, bottom, color);
+    fillColumn(painter, right, top, bottom, color);
+}
+
+void setPixelClipped(QImage& image, int x, int y, QRgb color) {
+    if (image.valid(x, y)) {
+        image.setPixel(x, y, color);
+    }
+}
+
+std::optional<QRegion> paintedRegion(const QImage& look) {
+    const QImage opaque = look.convertToFormat(QImage::Format_RGB32);
+    QRegion masked;
+    for (int y = 0; y < opaque.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(opaque.constScanLine(y));
+        for (int x = 0; x < opaque.width(); ++x) {
+            if (row[x] != kMaskColor) {
+                continue;
+            }
+            const int start = x;
+            while (x + 1 < opaque.width() && row[x + 1] == kMaskColor) {
+                ++x;
+            }
+            masked += QRect(start, y, x - start + 1, 1);
+        }
+    }
+    if (masked.isEmpty()) {
+        return std::nullopt;
+    }
+    return QRegion(opaque.rect()) - masked;
+}
+
+}  // namespace tallimer

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+
+#include <QImage>
+#include <QRegion>
+#include <QRgb>
+
+class QPainter;
+
+namespace tallimer {
+
+// Pixel-exact drawing in integer coordinates, end points included. Parts outside the device
+// are clipped by the painter.
+void fillRow(QPainter& painter, int x1, int x2, int y, QRgb color);
+void fillColumn(QPainter& painter, int x, int y1, int y2, QRgb color);
+// The outline of the rectangle with corners (x1, y1) and (x2, y2), in either order.
+void drawOutline(QPainter& painter, int x1, int y1, int x2, int y2, QRgb color);
+
+void setPixelClipped(QImage& image, int x, int y, QRgb color);
+
+inline constexpr QRgb kMaskColor = 0xFFFF00FFu;  // magenta
+
+// The pixels of a look that are painted: all but those in the mask colour; nothing when the
+// look has no pixel in the mask colour, so the whole of it is painted.
+std::optional<QRegion> paintedRegion(const QImage& look);
+
+}  // namespace tallimer

@@ -1,0 +1,355 @@
+#include "controls/super_button.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QApplication>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "controls/control_math.h"
+#include "controls/ole_color.h"
+#include "controls/pixel_paint.h"
+#include "controls/property_bag.h"
+
+namespace tallimer {
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFFu;
+// Point sizes beyond what a font can be set to are refused rather than handed to the
+// font engine.
+constexpr double kLargestFontSize = 2160.0;
+
+bool isUsableFontSize(double size) {
+    return std::isfinite(size) && size > 0.0 && size <= kLargestFontSize;
+}
+
+// The colour of the gradient step that darkened each start channel by 2 * step.
+QRgb gradientStep(int r0, int g0, int b0, int step) {
+    return rgbLimited(std::max(r0 - 2 * step, 0), std::max(g0 - 2 * step, 0),
+                      std::max(b0 - 2 * step, 0));
+}
+
+// Row y gets step y + 1, so the face darkens by 2 per row downwards.
+void gradientFill(QImage& surface, int r0, int g0, int b0) {
+    QPainter painter(&surface);
+    for (int y = 0; y < surface.height(); ++y) {
+        fillRow(painter, 0, surface.width(), y, gradientStep(r0, g0, b0, y + 1));
+    }
+}
+
+void drawRightSeparator(QPainter& painter, int SW, int SH, QRgb dark, QRgb light) {
+    fillColumn(painter, SW - 2, 0, SH, dark);
+    fillColumn(painter, SW - 1, 0, SH, light);
+}
+
+void roundCorners(QImage& surface) {
+    const int SW = surface.width();
+    const int SH = surface.height();
+    const QPoint pixels[] = {
+        {0, 0},           {1, 0},           {2, 0},           {0, 1},           {0, 2},
+        {SW - 1, 0},      {SW - 2, 0},      {SW - 3, 0},      {SW - 1, 1},      {SW - 1, 2},
+        {SW - 1, SH - 1}, {SW - 2, SH - 1}, {SW - 3, SH - 1}, {SW - 1, SH - 2}, {SW - 1, SH - 3},
+        {0, SH - 1},      {1, SH - 1},      {2, SH - 1},      {0, SH - 2},      {0, SH - 3},
+    };
+    for (const QPoint& p : pixels) {
+        setPixelClipped(surface, p.x(), p.y(), kMaskColor);
+    }
+}
+
+// The border of the lit or the normal face, in that face's colours.
+void drawFaceBorder(QImage& surface, std::int16_t border, bool lit, QRgb light, QRgb dark) {
+    const int SW = surface.width();
+    const int SH = surface.height();
+    QPainter painter(&surface);
+    switch (border) {
+        case 0:
+            drawRightSeparator(painter, SW, SH, dark, light);
+            break;
+        case 1:
+            drawOutline(painter, 1, 1, SW - 2, SH - 2, light);
+            drawOutline(painter, 2, 2, SW - 3, SH - 3, dark);
+            break;
+        case 2:
+            drawOutline(painter, -1, -1, SW - 1, SH - 1, lit ? kWhite : light);
+            drawOutline(painter, 0, 0, SW - 2, SH - 2, lit ? light : dark);
+            break;
+        case 3:
+            painter.end();
+            if (lit) {
+                setPixelClipped(surface, 1, 0, kMaskColor);
+                setPixelClipped(surface, 0, 0, kMaskColor);
+                setPixelClipped(surface, 0, 1, kMaskColor);
+            } else {
+                roundCorners(surface);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+SuperButton::SuperButton(QWidget* parent) : QWidget(parent) {
+    QFont face(QStringLiteral("Arial"));
+    face.setPointSizeF(9.75);
+    face.setBold(true);
+    setFont(face);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);  // a move without a button starts the lit look
+    Timer1.setInterval(100);
+    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    resize(154, 36);
+    ButtonRender();
+}
+
+void SuperButton::notify(const char* name) {
+    emit PropertyChanged(QString::fromLatin1(name));
+}
+
+void SuperButton::setCaption(const QString& New_Caption) {
+    m_Caption = New_Caption;
+    QFont face = font();
+    face.setFamily(QStringLiteral("Arial"));
+    setFont(face);
+    if (ButtonRender()) {
+        notify("Caption");
+    }
+}
+
+std::uint32_t SuperButton::BackColor() const {
+    return m_BackColor;
+}
+
+void SuperButton::setBackColor(std::uint32_t New_BackColor) {
+    m_BackColor = New_BackColor;
+    update();
+    notify("BackColor");
+}
+
+bool SuperButton::setBorder(std::int32_t New_Border) {
+    std::int16_t border = 0;
+    if (!narrowTo(static_cast<std::int64_t>(New_Border), border)) {
+        return false;
+    }
+    m_Border = border;
+    if (!ButtonRender()) {
+        return false;
+    }
+    notify("Border");
+    return true;
+}
+
+void SuperButton::setRenderColor(std::uint32_t New_RenderColor) {
+    m_RenderColor = New_RenderColor;
+    // System colours are resolved first; plain colours split byte by byte.
+    const QRgb rgb = rgbFromOle(New_RenderColor);
+    m_Red = static_cast<std::int16_t>(qRed(rgb));
+    m_Green = static_cast<std::int16_t>(qGreen(rgb));
+    m_Blue = static_cast<std::int16_t>(qBlue(rgb));
+    if (ButtonRender()) {
+        notify("RenderColor");
+    }
+}
+
+void SuperButton::setEnabled(bool New_Enabled) {
+    QWidget::setEnabled(New_Enabled);
+    notify("Enabled");
+}
+
+std::int32_t SuperButton::FontSize() const {
+    std::int32_t size = 0;
+    narrowTo(font().pointSizeF(), size);
+    return size;
+}
+
+void SuperButton::setFontSize(std::int32_t New_FontSize) {
+    if (!isUsableFontSize(New_FontSize)) {
+        return;
+    }
+    QFont face = font();
+    face.setPointSizeF(static_cast<float>(New_FontSize));
+    setFont(face);
+    notify("Fontsize");
+}
+
+void SuperButton::Refresh() {
+    update();
+}
+
+void SuperButton::ReadProperties(const PropertyBag& bag) {
+    m_Caption = bag.readString(QStringLiteral("Caption"), QString());
+    m_BackColor = bag.readColor(QStringLiteral("BackColor"), 0x00C0E0FF);
+    setRenderColor(bag.readColor(QStringLiteral("RenderColor"), 0x00C0C0C0));
+    QWidget::setEnabled(bag.readBool(QStringLiteral("Enabled"), true));
+    const float size = bag.readFloat(QStringLiteral("Fontsize"), 9.0f);
+    if (isUsableFontSize(size)) {
+        QFont face = font();
+        face.setPointSizeF(size);
+        setFont(face);
+    }
+    // A saved border beyond 16 bits falls back to the default.
+    std::int16_t border = 0;
+    m_Border = narrowTo(static_cast<std::int64_t>(bag.readInt(QStringLiteral("Border"), 0)), border)
+                   ? border
+                   : 0;
+    // Loading ends with the control being sized, which renders it with every loaded value.
+    ButtonRender();
+}
+
+void SuperButton::WriteProperties(PropertyBag& bag) const {
+    bag.WriteProperty(QStringLiteral("Caption"), m_Caption, QString());
+    bag.WriteProperty(QStringLiteral("BackColor"), QVariant::fromValue<quint32>(m_BackColor),
+                      QVariant::fromValue<quint32>(0x00C0E0FF));
+    bag.WriteProperty(QStringLiteral("RenderColor"), QVariant::fromValue<quint32>(m_RenderColor),
+                      QVariant::fromValue<quint32>(0x00C0C0C0));
+    bag.WriteProperty(QStringLiteral("Enabled"), isEnabled(), true);
+    bag.WriteProperty(QStringLiteral("Fontsize"), static_cast<float>(font().pointSizeF()), 9.0f);
+    bag.WriteProperty(QStringLiteral("Border"), static_cast<std::int32_t>(m_Border), 0);
+}
+
+bool SuperButton::ButtonRender() {
+    QFont face = font();
+    face.setBold(true);
+    setFont(face);
+
+    const int SW = width();
+    const int SH = height();
+    const QFontMetrics metrics(font());
+    std::int16_t captionX = 0;
+    std::int16_t captionY = 0;
+    if (!narrowTo((SW - metrics.horizontalAdvance(m_Caption)) / 2.0, captionX) ||
+        !narrowTo((SH - metrics.height()) / 2.0, captionY)) {
+        return false;
+    }
+    m_CaptionX = captionX;
+    m_CaptionY = captionY;
+
+    QImage surface(std::max(SW, 0), std::max(SH, 0), QImage::Format_RGB32);
+    const bool drawable = !surface.isNull();
+
+    // The gradient's last step is the line at row SH, just below the surface.
+    const int lastStep = SH + 1;
+    const int litRed = m_Red + 60;
+    const int litGreen = m_Green + 60;
+    const int litBlue = m_Blue + 60;
+    m_LightColor = rgbLimited(litRed, litGreen, litBlue);
+    m_DarkColor = gradientStep(litRed, litGreen, litBlue, lastStep);
+    if (drawable) {
+        gradientFill(surface, litRed, litGreen, litBlue);
+        drawFaceBorder(surface, m_Border, true, m_LightColor, m_DarkColor);
+    }
+    Image1 = surface.copy();
+
+    m_LightColor = gradientStep(m_Red, m_Green, m_Blue, 1);
+    m_DarkColor = gradientStep(m_Red, m_Green, m_Blue, lastStep);
+    if (drawable) {
+        gradientFill(surface, m_Red, m_Green, m_Blue);
+        drawFaceBorder(surface, m_Border, false, m_LightColor, m_DarkColor);
+        printCaption(surface, kWhite);
+    }
+
+    m_Face = surface;
+    m_Painted = paintedRegion(m_Face);
+    // Without mask pixels the face covers the whole control.
+    setAttribute(Qt::WA_OpaquePaintEvent, drawable && !m_Painted.has_value());
+    m_Surface = m_Face;
+    update();
+    return true;
+}
+
+void SuperButton::printCaption(QImage& surface, QRgb color) const {
+    if (surface.isNull() || m_Caption.isEmpty()) {
+        return;
+    }
+    QPainter painter(&surface);
+    painter.setFont(font());
+    painter.setPen(QColor(color));
+    const QFontMetrics metrics(font());
+    painter.drawText(QPoint(m_CaptionX, m_CaptionY + metrics.ascent()), m_Caption);
+}
+
+void SuperButton::clearSurface() {
+    if (m_Face.size() == size()) {
+        m_Surface = m_Face;
+    } else {
+        m_Surface = QImage(size(), QImage::Format_RGB32);
+        m_Surface.fill(rgbFromOle(m_BackColor));
+        QPainter painter(&m_Surface);
+        painter.drawImage(0, 0, m_Face);
+    }
+    update();
+}
+
+void SuperButton::drawLitLook() {
+    clearSurface();
+    if (m_Surface.isNull()) {
+        return;
+    }
+    {
+        QPainter painter(&m_Surface);
+        painter.drawImage(0, 0, Image1);
+    }
+    printCaption(m_Surface, kWhite);
+}
+
+void SuperButton::drawPressedLook() {
+    clearSurface();
+    if (m_Surface.isNull()) {
+        return;
+    }
+    const int SW = width();
+    const int SH = height();
+    {
+        QPainter painter(&m_Surface);
+        painter.drawImage(0, 0, Image1);
+        switch (m_Border) {
+            case 0:
+                drawRightSeparator(painter, SW, SH, m_DarkColor, m_LightColor);
+                break;
+            case 2:
+                drawOutline(painter, -1, -1, SW - 1, SH - 1, m_DarkColor);
+                drawOutline(painter, 0, 0, SW - 2, SH - 2, m_DarkColor);
+                break;
+            case 3:
+                drawOutline(painter, 0, 0, SW - 1, SH - 1, m_LightColor);
+                drawOutline(painter, -1, -1, SW - 1, SH - 1, m_LightColor);
+                break;
+            default:
+                break;
+        }
+    }
+    printCaption(m_Surface, m_DarkColor);
+}
+
+void SuperButton::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    if (m_Painted) {
+        painter.setClipRegion(*m_Painted, Qt::IntersectClip);
+    }
+    if (m_Surface.size() != size()) {
+        painter.fillRect(rect(), QColor(rgbFromOle(m_BackColor)));
+    }
+    painter.drawImage(0, 0, m_Surface);
+}
+
+QWidget* SuperButton::widgetUnderPointer() const {
+    if (m_PointerQuery) {
+        return m_PointerQuery();
+    }
+    return QApplication::widgetAt(QCursor::pos());
+}
+
+void SuperButton::Timer1_Timer() {
+    if (widgetUnderPointer() != this && m_Hover) {
+        Timer1.stop();
+        m_Hover = false;
+        clearSurface();
+    }
+}
+
+}  // namespace tallimer

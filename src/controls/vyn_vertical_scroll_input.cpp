@@ -1,0 +1,208 @@
+// Mouse, timer and keyboard handling of VynVerticalScroll.
+#include <algorithm>
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+
+#include "controls/control_math.h"
+#include "controls/input_codes.h"
+#include "controls/vyn_vertical_scroll.h"
+
+namespace tallimer {
+
+void VynVerticalScroll::resizeEvent(QResizeEvent* /*event*/) {
+    UserControl_Resize();
+}
+
+void VynVerticalScroll::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    pressAt(buttonOf(event->button()), static_cast<float>(event->position().y()));
+}
+
+void VynVerticalScroll::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    dragTo(event->buttons() != Qt::NoButton, static_cast<float>(event->position().y()));
+}
+
+void VynVerticalScroll::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    release();
+}
+
+void VynVerticalScroll::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    std::int16_t keyCode = keyCodeOf(*event);
+    std::int16_t shift = shiftOf(event->modifiers());
+    emit KeyDown(keyCode, shift);
+}
+
+void VynVerticalScroll::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+    // A held key repeats KeyDown alone; KeyUp comes once, when it is let go.
+    if (event->isAutoRepeat()) {
+        return;
+    }
+    std::int16_t keyCode = keyCodeOf(*event);
+    std::int16_t shift = shiftOf(event->modifiers());
+    emit KeyUp(keyCode, shift);
+}
+
+void VynVerticalScroll::focusOutEvent(QFocusEvent* /*event*/) {
+    UserControl_Paint();
+}
+
+bool VynVerticalScroll::pressAt(std::int16_t button, float y) {
+    if (m_ValueMin == m_ValueMax) {
+        return true;  // nothing to scroll
+    }
+    m_ChangePending = 0;
+    if (button <= 0) {
+        return true;
+    }
+    if (m_ThumbTop < y && y < m_ThumbTop + m_ThumbHeight) {
+        m_Dragging = true;
+        return true;
+    }
+    m_Dragging = false;
+    if (!narrowTo(static_cast<double>(y), m_PressY)) {
+        return false;
+    }
+    // The first step comes with the first tick, so a quick click moves nothing.
+    if (!Timer1.isActive()) {
+        Timer1.start();
+    }
+    return true;
+}
+
+bool VynVerticalScroll::Timer1_Timer() {
+    const int P = m_PressY;
+    const int T = m_ThumbTop;
+    const int H = m_ThumbHeight;
+    const int SH = height();
+    if (T - 3 <= P && P <= T + H + 6) {
+        return true;  // the thumb has reached the press point
+    }
+
+    std::int64_t value = m_Value;
+    int offset = 0;
+    bool pageDown = false;
+    if (P < 22 && m_Value > m_ValueMin) {
+        value -= m_ValueSmallChange;
+    } else if (P > SH - 22 && m_Value < m_ValueMax) {
+        value += m_ValueSmallChange;
+        offset = 22;
+    } else if (T < P && P < SH - 22) {
+        value += m_ValueLargeChange;
+        offset = 22;
+        pageDown = true;
+    } else if (22 < P && P < T && P < T - (H + 6)) {
+        value -= m_ValueLargeChange;
+    } else if (22 < P && P < T) {
+        // Just above the thumb: move by the share of the range between thumb and pointer.
+        std::int32_t span = 0;
+        std::int32_t moved = 0;
+        if (SH == 0 || !narrowTo(std::int64_t{m_ValueMax} - m_ValueMin, span) ||
+            !narrowTo(m_Value - static_cast<double>(T - P) / SH * span, moved)) {
+            return false;
+        }
+        value = moved;
+    }
+    if (!narrowTo(value, m_Value)) {
+        return false;
+    }
+    if (m_Value > m_ValueMax) {
+        m_Value = m_ValueMax;
+    } else if (m_Value < m_ValueMin) {
+        m_Value = m_ValueMin;
+    }
+    if (!thumbFromValue(offset) || !clampThumb()) {
+        return false;
+    }
+
+    if (!letPendingEventsRun()) {
+        return true;
+    }
+    UserControl_Paint();
+    outlineTrack();
+    const QPointer<VynVerticalScroll> self(this);
+    emit Change();
+    if (self.isNull()) {
+        return true;
+    }
+    // Paging down stops once the thumb has passed the press point.
+    if (pageDown && P < m_ThumbTop) {
+        Timer1.stop();
+    }
+    return true;
+}
+
+bool VynVerticalScroll::dragTo(bool buttonHeld, float y) {
+    if (!buttonHeld || !m_Dragging) {
+        m_Dragging = false;
+        letPendingEventsRun();
+        return true;
+    }
+    if (y == m_LastDragY) {
+        return true;
+    }
+    const int SH = height();
+    const int H = m_ThumbHeight;
+    if (!narrowTo(y - H / 2.0 - 3, m_ThumbTop)) {
+        return false;
+    }
+    double v = 0;
+    if (m_ThumbTop < 22) {
+        m_ThumbTop = 22;
+    } else if (SH - (H + 22) >= m_ThumbTop) {
+        v = nearest(y - 22.0);
+    } else {
+        if (!narrowTo(std::int64_t{SH} - (H + 22), m_ThumbTop)) {
+            return false;
+        }
+        v = nearest(SH - 22.0);
+    }
+    const int divisor = SH - (H + 12);
+    std::int32_t span = 0;
+    if (divisor == 0 || !narrowTo(std::int64_t{m_ValueMax} - m_ValueMin, span) ||
+        !narrowTo(v / divisor * span + m_ValueMin, m_Value)) {
+        return false;
+    }
+    if (m_Value > m_ValueMax) {
+        m_Value = m_ValueMax;
+    }
+    if (m_Value < m_ValueMin) {
+        m_Value = m_ValueMin;
+    }
+
+    m_LastDragY = y;
+    m_ChangePending = 1;
+    if (!letPendingEventsRun()) {
+        return true;
+    }
+    UserControl_Paint();
+    // A release handled meanwhile has raised Change itself and cleared the flag.
+    if (m_ChangePending == 1) {
+        const QPointer<VynVerticalScroll> self(this);
+        emit Change();
+        if (self.isNull()) {
+            return true;
+        }
+    }
+    m_ChangePending = 0;
+    return true;
+}
+
+void VynVerticalScroll::release() {
+    Timer1.stop();
+    UserControl_Paint();
+    outlineTrack();
+    m_ChangePending = 0;
+    const QPointer<VynVerticalScroll> self(this);
+    emit Change();
+    if (!self.isNull()) {
+        letPendingEventsRun();
+    }
+}
+
+}  // namespace tallimer

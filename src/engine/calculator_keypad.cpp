@@ -1,0 +1,171 @@
+#include <algorithm>
+
+#include <QString>
+
+#include "engine/calculator.h"
+#include "engine/calculator_view.h"
+#include "platform/number_text.h"
+
+namespace tallimer {
+
+namespace {
+
+constexpr int kDecimalButton = 10;
+constexpr int kClearAllButton = 11;
+constexpr int kFirstOperatorButton = 12;
+constexpr int kClearEntryButton = 16;
+constexpr int kDeleteButton = 17;
+
+constexpr char16_t kKeypadOperators[] = {u'+', u'-', u'x', u'/'};
+
+}  // namespace
+
+void Calculator::CalC_Button_Click(int index) {
+    if (!isRow(CurrentRow)) {
+        return;
+    }
+    if (index >= 0 && index <= 9) {
+        digitSteps(QChar(u'0' + index));
+    } else if (index == kDecimalButton) {
+        digitSteps(m_settings.decimalSymbol);
+    } else if (index == kClearAllButton) {
+        Clear_Total_Click();
+    } else if (index >= kFirstOperatorButton && index < kFirstOperatorButton + 4) {
+        operatorSteps(QChar(kKeypadOperators[index - kFirstOperatorButton]));
+    } else if (index == kClearEntryButton) {
+        clearEntrySteps();
+    } else if (index == kDeleteButton) {
+        deleteSteps();
+        return;
+    } else {
+        return;
+    }
+    // Every button but "DEL" ends by reading the current row back into its line.
+    storeRowText(CurrentRow, true);
+}
+
+void Calculator::digitSteps(QChar caption) {
+    const int row = CurrentRow;
+    QString text = m_view.rowText(row);
+    const int start = std::clamp(m_view.rowSelectionStart(row), 0, int(text.size()));
+    const int length = std::clamp(m_view.rowSelectionLength(row), 0, int(text.size()) - start);
+    text.replace(start, length, caption);
+    m_view.setRowText(row, text);
+    if (text.isEmpty()) {
+        storeZero(lineOf(row));
+    } else {
+        storeRowText(row, true);
+    }
+    MailCalc();
+    const int caret = CaretPos + 1;
+    CaretPos = static_cast<std::int16_t>(caret);
+    m_view.focusRow(row);
+    m_view.setRowCaret(row, caret);
+    // The focus arrival may have read the caret before it was placed.
+    CaretPos = static_cast<std::int16_t>(m_view.rowCaret(row));
+}
+
+void Calculator::operatorSteps(QChar op) {
+    const int row = CurrentRow;
+    if (row < LastRow) {
+        fmNo();
+        CurrentRow = static_cast<std::int16_t>(row + 1);
+        m_view.setOpCaption(row + 1, QString(op));
+        const int below = lineOf(row + 1);
+        if (below >= 0) {
+            tape.TapeOps[below] = op;
+        }
+        std::uint32_t colour = kSilver;
+        if (operatorColour(op, colour)) {
+            m_view.setOpColour(row + 1, colour);
+        }
+        // A line that already holds a value changes the total with its new operator.
+        if (below >= 0 && !tape.TapeNumbers[below].isBlank()) {
+            MailCalc();
+        }
+        m_view.focusRow(row + 1);
+        m_view.setRowCaret(row + 1, int(m_view.rowText(row + 1).size()));
+        CaretPos = static_cast<std::int16_t>(m_view.rowCaret(row + 1));
+        return;
+    }
+    if (row != LastRow) {
+        return;
+    }
+    if (viewOffset() == viewOffsetMax()) {
+        appendLine(op);
+    } else {
+        const int below = lineOf(row + 1);
+        if (below >= 0) {
+            tape.TapeOps[below] = op;
+        }
+        m_view.setScrollValue(viewOffset() + 1);
+        if (below >= 0 && !tape.TapeNumbers[below].isBlank()) {
+            MailCalc();
+        }
+    }
+    m_view.focusRow(row);
+}
+
+void Calculator::clearEntrySteps() {
+    const int row = CurrentRow;
+    m_view.setRowText(row, QString());
+    storeZero(lineOf(row));
+    MailCalc();
+    m_view.focusRow(row);
+}
+
+void Calculator::deleteSteps() {
+    const int row = CurrentRow;
+    QString text = m_view.rowText(row);
+    int caret = 0;
+    if (text.isEmpty()) {
+        storeZero(lineOf(row));
+    } else {
+        caret = std::clamp(m_view.rowCaret(row), 0, int(text.size()));
+        if (caret > 0) {
+            text.remove(caret - 1, 1);
+        }
+        const int line = lineOf(row);
+        Decimal value;
+        if (text.isEmpty()) {
+            storeZero(line);
+        } else if (line >= 0 && readLocale(text, m_settings, value) == ReadStatus::Ok) {
+            tape.TapeNumbers[line] = value;
+        }
+    }
+    MailCalc();
+    m_view.setRowText(row, text);
+    m_view.focusRow(row);
+    m_view.setRowCaret(row, caret);
+    CaretPos = static_cast<std::int16_t>(m_view.rowCaret(row));
+}
+
+void Calculator::Op_Click(int row) {
+    if (!isRow(row)) {
+        return;
+    }
+    ScrollNum_Change();
+    const int line = lineOf(row);
+    if (line < 0) {
+        return;
+    }
+    QChar& op = tape.TapeOps[line];
+    if (op == u'+') {
+        op = u'-';
+        m_view.setOpColour(row, kRedOp);
+    } else if (op == u'-') {
+        op = u'x';
+        m_view.setOpColour(row, kGreenOp);
+    } else if (op == u'x') {
+        // The first line only divides the starting 0, so division is skipped there.
+        op = line == 0 ? u'+' : u'/';
+        m_view.setOpColour(row, line == 0 ? kSilver : kBlueOp);
+    } else if (op == u'/') {
+        op = u'+';
+        m_view.setOpColour(row, kSilver);
+    }
+    m_view.setOpCaption(row, op.isNull() ? QString() : QString(op));
+    MailCalc();
+}
+
+}  // namespace tallimer

@@ -1,0 +1,112 @@
+#include <QString>
+
+#include "engine/calculator.h"
+#include "engine/calculator_view.h"
+#include "engine/total.h"
+#include "platform/number_text.h"
+
+namespace tallimer {
+
+namespace {
+
+bool isDecimalsItem(int index) {
+    return (index >= 0 && index <= 6) || index == kVariablePlaces;
+}
+
+// The number a total box text stands for: the text itself, or what follows a label such as
+// "Average : ". False when there is none ("Mode : ", "Overflow", "Error").
+bool readTotalText(const QString& text, const RegionalSettings& settings, Decimal& out) {
+    if (readLocale(text, settings, out) == ReadStatus::Ok) {
+        return true;
+    }
+    const qsizetype colon = text.lastIndexOf(u':');
+    return colon >= 0 &&
+           readLocale(QStringView(text).mid(colon + 1), settings, out) == ReadStatus::Ok;
+}
+
+}  // namespace
+
+void Calculator::dp1_Click(int index) {
+    if (!isDecimalsItem(index)) {
+        return;
+    }
+    m_view.setDecimalsChecked(DecPlaces, false);
+    DecPlaces = static_cast<std::int16_t>(index);
+    m_view.setDecimalsChecked(DecPlaces, true);
+    ScrollNum_Change();
+}
+
+void Calculator::CalcFuntions_Click(int index) {
+    if (index < kTotalNumbers || index > kTotalMode) {
+        return;
+    }
+    m_view.setFunctionChecked(TotalMode, false);
+    TotalMode = static_cast<std::int16_t>(index);
+    m_view.setFunctionChecked(TotalMode, true);
+    MailCalc();
+}
+
+void Calculator::MemoryRc_Click(int index) {
+    if (index == 0) {
+        memoryStore();
+    } else if (index == 1) {
+        memoryRecall();
+    }
+}
+
+void Calculator::MemoryRc_LostFocus(int) {
+    m_view.setTotalBackground(kWhite);
+}
+
+void Calculator::memoryStore() {
+    if (TotalFocused != 0) {
+        m_view.setTotalBackground(kMemoryColour);
+        const QString text = m_view.totalText();
+        Decimal value;
+        if (text.isEmpty()) {
+            MemoryValue = LineValue::integer(0);
+        } else if (readTotalText(text, m_settings, value)) {
+            MemoryValue = value;
+        }
+        // Otherwise the total shows no number and the memory keeps what it had.
+    } else {
+        const int line = lineOf(CurrentRow);
+        if (line >= 0) {
+            MemoryValue = tape.TapeNumbers[line];
+        }
+        if (isRow(CurrentRow)) {
+            m_view.setRowBackground(CurrentRow, kMemoryColour);
+        }
+    }
+    m_view.setMemoryText(memoryText());
+}
+
+void Calculator::memoryRecall() {
+    const int line = lineOf(CurrentRow);
+    if (line < 0 || !isRow(CurrentRow)) {
+        return;
+    }
+    tape.TapeNumbers[line] = MemoryValue;
+    m_view.setRowText(CurrentRow, memoryText());
+    showTextColour(CurrentRow);
+    MailCalc();
+}
+
+QString Calculator::memoryText() const {
+    if (MemoryValue.isEmpty()) {
+        return QString();
+    }
+    Decimal value;
+    if (DecPlaces == kVariablePlaces || MemoryValue.toDecimal(value) != DecStatus::Ok) {
+        return MemoryValue.plainText(m_settings);
+    }
+    return formatNumber(value, DecPlaces, m_settings);
+}
+
+void Calculator::SortNm_Click() {
+    std::int32_t last = -1;
+    Selectionsort(tape.TapeNumbers, last);
+    ScrollNum_Change();
+}
+
+}  // namespace tallimer

@@ -1,0 +1,165 @@
+#include <QString>
+
+#include "engine/calculator.h"
+#include "engine/calculator_view.h"
+
+namespace tallimer {
+
+namespace {
+
+constexpr int kKeyUp = 38;
+constexpr int kKeyDown = 40;
+constexpr int kCtrlC = 3;
+constexpr int kCtrlV = 22;
+constexpr int kBackspace = 8;
+constexpr int kEnter = 13;
+
+// The operator a key stands for, or a null QChar for any other key.
+QChar operatorOfKey(int keyAscii) {
+    switch (keyAscii) {
+        case '*':
+            return u'x';
+        case '+':
+            return u'+';
+        case '-':
+            return u'-';
+        case '/':
+            return u'/';
+        default:
+            return QChar();
+    }
+}
+
+}  // namespace
+
+void Calculator::rowGotFocus(int row) {
+    if (!isRow(row)) {
+        return;
+    }
+    TotalFocused = 0;
+    for (int r = 0; r < m_view.rowPoolSize(); ++r) {
+        m_view.setRowBackground(r, kWhite);
+    }
+    CurrentRow = static_cast<std::int16_t>(row);
+    m_view.setRowBackground(row, kFocusedRowColour);
+    CaretPos = static_cast<std::int16_t>(m_view.rowCaret(row));
+}
+
+void Calculator::rowMouseDown(int row) {
+    if (isRow(row)) {
+        CaretPos = static_cast<std::int16_t>(m_view.rowCaret(row));
+    }
+}
+
+void Calculator::totalGotFocus() {
+    TotalFocused = 1;
+}
+
+void Calculator::rowKeyDown(int row, int& keyCode) {
+    if (keyCode == kKeyUp) {
+        if (viewOffset() > 0 && row == 0) {
+            m_view.setScrollValue(viewOffset() - 1);
+        } else if (row > 0) {
+            m_view.focusRow(row - 1);
+        }
+        keyCode = 0;
+    } else if (keyCode == kKeyDown) {
+        if (viewOffset() < viewOffsetMax() && row == LastRow) {
+            m_view.setScrollValue(viewOffset() + 1);
+        } else if (row < LastRow) {
+            m_view.focusRow(row + 1);
+        }
+        keyCode = 0;
+    }
+}
+
+void Calculator::rowKeyPress(int row, int& keyAscii) {
+    if (!isRow(row)) {
+        return;
+    }
+    const int c = keyAscii;
+    const QChar op = operatorOfKey(c);
+    const bool isOperator = !op.isNull();
+    if (c == kCtrlC || c == kCtrlV) {
+        // Reaches the row: the row copies or pastes.
+    } else if (c == kBackspace) {
+        return;
+    } else if (c == kEnter) {
+        keyAscii = 0;
+        if (row < LastRow) {
+            m_view.focusRow(row + 1);
+        }
+    } else if (isOperator) {
+        fmNo();
+        if (row < LastRow) {
+            showOp(row + 1, op);
+            // The operator counts at once, not only after the next key in that row.
+            const int below = lineOf(row + 1);
+            if (below >= 0) {
+                tape.TapeOps[below] = op;
+                if (!tape.TapeNumbers[below].isBlank()) {
+                    MailCalc();
+                }
+            }
+            m_view.focusRow(row + 1);
+        } else {
+            // Announces the operator of the line below, stored by the steps that follow.
+            m_view.setOpCaption(row, QString(op));
+        }
+        keyAscii = 0;
+    } else if (c == 'H' || c == 'I') {
+        return;
+    } else if ((c >= '0' && c <= '9') || c == m_settings.groupSymbol.unicode() ||
+               c == m_settings.decimalSymbol.unicode()) {
+        // Reaches the row.
+    } else {
+        keyAscii = 0;
+    }
+
+    const bool moves = c == kEnter || isOperator;
+    if (!isOperator || row < LastRow) {
+        const int line = lineOf(row);
+        if (line >= 0) {
+            tape.TapeOps[line] = opOfCaption(row);
+        }
+    }
+    if (isOperator && row == LastRow && viewOffset() < viewOffsetMax()) {
+        const int below = lineOf(row + 1);
+        if (below >= 0) {
+            tape.TapeOps[below] = opOfCaption(row);
+        }
+    }
+    showTextColour(row);
+    if (!moves || row != LastRow) {
+        return;
+    }
+    if (viewOffset() == viewOffsetMax()) {
+        if (!appendLine(opOfCaption(row))) {
+            // Tape full: no line below to announce, so the button shows its own line again.
+            const int line = lineOf(row);
+            if (line >= 0) {
+                showOp(row, tape.TapeOps[line]);
+            }
+        }
+    } else if (viewOffset() < viewOffsetMax()) {
+        m_view.setScrollValue(viewOffset() + 1);
+    }
+}
+
+void Calculator::rowKeyUp(int row, int keyCode) {
+    if (!isRow(row)) {
+        return;
+    }
+    CaretPos = static_cast<std::int16_t>(m_view.rowCaret(row));
+    if (keyCode <= 0) {
+        return;
+    }
+    if (m_view.rowText(row).isEmpty()) {
+        storeZero(lineOf(row));
+    } else {
+        storeRowText(row, true);
+    }
+    MailCalc();
+}
+
+}  // namespace tallimer

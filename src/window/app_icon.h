@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace tallimer {
+
+// The 32 x 32 application icon: a small adding machine with its paper tape, drawn in code.
+QIcon appIcon();
+
+}  // namespace tallimer

@@ -1,0 +1,69 @@
+#include "window/entry_row.h"
+
+#include <algorithm>
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tallimer {
+
+namespace {
+
+constexpr QRgb kOuterBorder = qRgb(122, 122, 122);
+constexpr QRgb kInnerBorder = qRgb(247, 247, 247);
+constexpr int kBorder = 2;
+
+}  // namespace
+
+EntryRow::EntryRow(int index, QWidget* parent) : QLineEdit(parent), m_index(index) {
+    setFrame(false);
+    setTextMargins(kBorder, 0, kBorder, 0);
+}
+
+int EntryRow::selectionStartNow() const {
+    if (hasFocus()) {
+        return hasSelectedText() ? selectionStart() : cursorPosition();
+    }
+    return std::min(m_savedStart, static_cast<int>(text().size()));
+}
+
+int EntryRow::selectionLengthNow() const {
+    if (hasFocus()) {
+        return hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
+    }
+    const int start = selectionStartNow();
+    return std::clamp(m_savedLength, 0, static_cast<int>(text().size()) - start);
+}
+
+void EntryRow::forgetSelection() {
+    m_savedStart = cursorPosition();
+    m_savedLength = 0;
+}
+
+void EntryRow::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    emit gotFocus(m_index);
+}
+
+void EntryRow::focusOutEvent(QFocusEvent* event) {
+    m_savedStart = hasSelectedText() ? selectionStart() : cursorPosition();
+    m_savedLength = hasSelectedText() ? static_cast<int>(selectedText().size()) : 0;
+    QLineEdit::focusOutEvent(event);
+}
+
+void EntryRow::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    emit mousePressed(m_index);
+}
+
+void EntryRow::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QColor(kOuterBorder));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(QColor(kInnerBorder));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+}  // namespace tallimer

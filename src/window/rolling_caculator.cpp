@@ -1,0 +1,141 @@
+#include "window/rolling_caculator.h"
+
+#include <algorithm>
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "controls/super_button.h"
+#include "controls/vyn_vertical_scroll.h"
+#include "platform/number_text.h"
+#include "window/app_icon.h"
+#include "window/entry_row.h"
+#include "window/layout_rules.h"
+#include "window/row_key_filter.h"
+
+namespace tallimer {
+
+Rolling_Caculator::Rolling_Caculator(const RegionalSettings& settings, QWidget* parent)
+    : QMainWindow(parent), m_settings(settings), m_calc(*this, m_settings) {
+    setWindowTitle(QStringLiteral("Tallimer Calculator 6"));
+    setWindowIcon(appIcon());
+    m_keyFilter = new RowKeyFilter(m_calc, *this, this);
+
+    // Creation order is stacking order: later controls lie in front.
+    createClientArea();
+    createMenus();
+    createTotalBox();
+    createKeypad();
+    createMemory();
+    createScrollBar();
+    createRowZero();
+    Form_Load();
+    resizeClient({layout::kClientWidth, layout::kClientHeight});
+    placeClient();
+    Form_Resize();
+}
+
+Rolling_Caculator::~Rolling_Caculator() {
+    // Deleting the controls moves the focus between them; the calculator goes first, so
+    // nothing may reach it from here on.
+    const auto children = findChildren<QObject*>();
+    for (QObject* child : children) {
+        child->disconnect(this);
+        child->removeEventFilter(this);
+        child->removeEventFilter(m_keyFilter);
+    }
+}
+
+void Rolling_Caculator::Form_Load() {
+    m_parts.keypad.CalC_Button[10]->setCaption(QString(m_settings.decimalSymbol));
+
+    const QScreen* where = screen();
+    const QSize screenSize = where != nullptr ? where->size() : QSize(1024, 768);
+    const int larger = std::max(screenSize.width(), screenSize.height());
+    const int last = layout::rowPoolLast(larger, m_parts.rows.CalAmount[0]->height());
+
+    m_calc.DecPlaces = kVariablePlaces;
+    createRowPool(last);
+    m_LastRow = static_cast<std::int16_t>(last);
+    m_parts.total.TotalAmount->raise();
+    m_parts.ScrollNum->raise();
+    setTabOrders();
+    // The tape gets one line per row and is cleared.
+    m_calc.load(last);
+}
+
+void Rolling_Caculator::Form_Activate() {
+    if (m_BecameActive.isValid()) {
+        return;
+    }
+    m_calc.Clear_Total_Click();
+    m_BecameActive = 1;
+    focusRow(0);
+    openCommandLineFile();
+}
+
+void Rolling_Caculator::openCommandLineFile() {
+    // A ".Clc" file named on the command line is opened here once the file commands exist.
+}
+
+double Rolling_Caculator::twipsPerPixel() const {
+    const QScreen* where = screen();
+    return layout::twipsPerPixel(where != nullptr ? where->logicalDotsPerInchY() : 96.0);
+}
+
+int Rolling_Caculator::menuBarHeight() const {
+    const QMenuBar* bar = menuBar();
+    return bar->hasHeightForWidth() ? bar->heightForWidth(width()) : bar->sizeHint().height();
+}
+
+QSize Rolling_Caculator::clientSize() const {
+    return {width(), height() - menuBarHeight()};
+}
+
+void Rolling_Caculator::resizeClient(const QSize& size) {
+    resize(size.width(), size.height() + menuBarHeight());
+}
+
+bool Rolling_Caculator::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate) {
+        Form_Activate();
+    }
+    return handled;
+}
+
+void Rolling_Caculator::placeClient() {
+    const int top = menuBarHeight();
+    m_parts.client->setGeometry(0, top, width(), height() - top);
+}
+
+void Rolling_Caculator::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    placeClient();
+    Form_Resize();
+}
+
+void Rolling_Caculator::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        Form_Resize();
+    }
+}
+
+bool Rolling_Caculator::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && watched == m_parts.total.TotalAmount) {
+        m_calc.totalGotFocus();
+    } else if (event->type() == QEvent::FocusOut) {
+        const auto& memory = m_parts.keypad.MemoryRc;
+        for (std::size_t i = 0; i < memory.size(); ++i) {
+            if (watched == memory[i]) {
+                m_calc.MemoryRc_LostFocus(static_cast<int>(i));
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace tallimer

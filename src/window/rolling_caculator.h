@@ -1,0 +1,122 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QVariant>
+
+#include "engine/calculator.h"
+#include "engine/calculator_view.h"
+#include "platform/regional.h"
+#include "window/window_parts.h"
+
+namespace tallimer {
+
+class RowKeyFilter;
+
+// The calculator's main window: the tape view (entry rows, operator buttons, scroll bar), the
+// total box, the keypad, the memory and the menus. The tape commands live in Calculator; this
+// window shows what they ask for and hands them every event.
+class Rolling_Caculator : public QMainWindow, public CalculatorView {
+    Q_OBJECT
+
+public:
+    explicit Rolling_Caculator(const RegionalSettings& settings = RegionalSettings::system(),
+                               QWidget* parent = nullptr);
+    ~Rolling_Caculator() override;
+
+    Calculator& calculator() { return m_calc; }
+    const WindowParts& parts() const { return m_parts; }
+    int lastRow() const { return m_LastRow; }
+    std::int32_t savedLeft() const { return m_SavedLeft; }
+    double twipsPerPixel() const;
+    // The client area below the menu bar.
+    QSize clientSize() const;
+    void resizeClient(const QSize& size);
+
+    // The layout pass: runs on every resize and state change, and once at creation.
+    void Form_Resize();
+    // True for a moment after the tall layout or the return from it, while the window system
+    // may still report the maximize that led there.
+    bool layoutSettling() const;
+
+    // CalculatorView
+    int rowPoolSize() const override;
+    QString rowText(int row) const override;
+    void setRowText(int row, const QString& text) override;
+    int rowCaret(int row) const override;
+    void setRowCaret(int row, int position) override;
+    int rowSelectionStart(int row) const override;
+    int rowSelectionLength(int row) const override;
+    void setRowBackground(int row, std::uint32_t colour) override;
+    void setRowTextColour(int row, std::uint32_t colour) override;
+    void focusRow(int row) override;
+    bool isWindowVisible() const override;
+    QString opCaption(int row) const override;
+    void setOpCaption(int row, const QString& caption) override;
+    void setOpColour(int row, std::uint32_t renderColor) override;
+    QString totalText() const override;
+    void setTotalText(const QString& text) override;
+    void setTotalBackground(std::uint32_t colour) override;
+    void setMemoryText(const QString& text) override;
+    int scrollValue() const override;
+    void setScrollValue(int value) override;
+    int scrollValueMax() const override;
+    void setScrollValueMax(int valueMax) override;
+    void setDecimalsChecked(int index, bool checked) override;
+    void setFunctionChecked(int index, bool checked) override;
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction (window_build.cpp).
+    void createClientArea();
+    void createMenus();
+    void createTotalBox();
+    void createKeypad();
+    void createMemory();
+    void createScrollBar();
+    void createRowZero();
+    void createRowPool(int last);
+    void setTabOrders();
+    void connectRow(int row);
+
+    void Form_Load();
+    void Form_Activate();
+    // Opens a calculation file named on the command line; the file commands fill it in.
+    void openCommandLineFile();
+
+    // Layout pass steps (window_layout.cpp).
+    bool turnMaximizeIntoTallLayout();
+    void applyOwnChange();
+    int menuBarHeight() const;
+    void placeClient();
+    void placeRows(int lastRow);
+
+    bool validRow(int row) const;
+
+    RegionalSettings m_settings;
+    Calculator m_calc;
+    WindowParts m_parts;
+    RowKeyFilter* m_keyFilter = nullptr;
+
+    std::int16_t m_LastRow = 0;
+    QVariant m_BecameActive;       // empty until the window first becomes active
+    std::int32_t m_SavedLeft = 0;  // twips; wider than 16 bits so a far-right screen fits
+    int m_layoutDepth = 0;
+    unsigned m_layoutGeneration = 0;
+    // The tall layout (or the return from it) while the window system carries it out.
+    QPoint m_ownChangePlace;
+    QSize m_ownChangeTarget;
+    QElapsedTimer m_ownChangeClock;
+    std::vector<std::uint32_t> m_rowBackground;
+    std::vector<std::uint32_t> m_rowTextColour;
+};
+
+}  // namespace tallimer

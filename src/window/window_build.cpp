@@ -1,0 +1,289 @@
+// Construction of the main window's controls and menus, at their designed places.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "controls/super_button.h"
+#include "controls/vyn_vertical_scroll.h"
+#include "platform/number_text.h"
+#include "window/entry_row.h"
+#include "window/layout_rules.h"
+#include "window/rolling_caculator.h"
+#include "window/row_key_filter.h"
+
+namespace tallimer {
+
+namespace {
+
+constexpr std::uint32_t kWindowBackground = 0x00F0F0F0;
+constexpr std::uint32_t kFrameFill = 0x00E0E0E0;
+constexpr std::uint32_t kKeypadBack = 0x00CCCC99;
+constexpr std::uint32_t kKeypadRed = 0x000000C8;
+constexpr std::uint32_t kKeypadGreen = 0x0001B207;
+constexpr std::uint32_t kMemoryRender = 0x000340F2;
+constexpr std::uint32_t kMemoryBack = 0x00C0E0FF;
+constexpr std::uint32_t kMemoryText = 0x000040C0;
+constexpr std::uint32_t kButtonDefaultBack = 0x00C0E0FF;
+constexpr int kRowMaxLength = 40;
+constexpr int kTotalMaxLength = 100;
+
+QFont arial(double points, bool bold = false) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void setColour(QWidget& widget, QPalette::ColorRole role, std::uint32_t colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(role, toQColor(colour));
+    widget.setPalette(palette);
+}
+
+SuperButton* makeButton(QWidget* parent, const QRect& geometry, const QString& caption,
+                        std::uint32_t back, std::uint32_t render, double fontPoints) {
+    auto* button = new SuperButton(parent);
+    button->setGeometry(geometry);
+    button->setBackColor(back);
+    button->setFont(arial(fontPoints, true));  // keeps fractional sizes such as 20.25
+    button->setRenderColor(render);
+    button->setCaption(caption);
+    return button;
+}
+
+struct KeyPlace {
+    int index;
+    const char* caption;
+    int left;
+    int top;
+    int width;
+    std::uint32_t render;
+};
+
+constexpr KeyPlace kKeypad[] = {
+    {11, "CA", 270, 81, 50, kKeypadRed},   {16, "C", 324, 81, 104, kKeypadRed},
+    {17, "DEL", 432, 81, 65, kKeypadRed},  {7, "7", 270, 135, 50, kKeypadBack},
+    {8, "8", 324, 135, 50, kKeypadBack},   {9, "9", 378, 135, 50, kKeypadBack},
+    {12, "+", 432, 135, 65, kKeypadGreen}, {4, "4", 270, 189, 50, kKeypadBack},
+    {5, "5", 324, 189, 50, kKeypadBack},   {6, "6", 378, 189, 50, kKeypadBack},
+    {13, "-", 432, 189, 65, kKeypadGreen}, {1, "1", 270, 243, 50, kKeypadBack},
+    {2, "2", 324, 243, 50, kKeypadBack},   {3, "3", 378, 243, 50, kKeypadBack},
+    {14, "x", 432, 243, 65, kKeypadGreen}, {0, "0", 270, 297, 104, kKeypadBack},
+    {10, ".", 378, 297, 50, kKeypadBack},  {15, "/", 432, 297, 65, kKeypadGreen},
+};
+constexpr int kKeypadHeight = 50;
+constexpr double kKeypadFont = 20.25;
+
+}  // namespace
+
+void Rolling_Caculator::createClientArea() {
+    auto* client = new QWidget(this);
+    client->setAutoFillBackground(true);
+    setColour(*client, QPalette::Window, kWindowBackground);
+    client->setFont(arial(11.25));
+    // Placed by hand below the menu bar rather than as the central widget: the main window's
+    // layout would give it short-lived animation children, and the scroll bar lets pending
+    // events (their deletion among them) run while the controls are being shown.
+    m_parts.client = client;
+}
+
+void Rolling_Caculator::createMenus() {
+    MenuParts& m = m_parts.menus;
+    QMenuBar* bar = menuBar();
+
+    m.E_m = bar->addMenu(QStringLiteral("Options"));
+    m.Clear_Total = m.E_m->addAction(QStringLiteral("Clear All..."));
+    m.E_m->addSeparator();
+    m.LD[0] = m.E_m->addAction(QStringLiteral("Open Calculation..."));
+    m.LD[1] = m.E_m->addAction(QStringLiteral("Save Calculation..."));
+    m.E_m->addSeparator();
+    m.C_m = m.E_m->addAction(QStringLiteral("Copy Numbers..."));
+    m.P_m = m.E_m->addAction(QStringLiteral("Paste Numbers..."));
+    m.E_m->addSeparator();
+    m.SortNm = m.E_m->addAction(QStringLiteral("Sort Numbers..."));
+    m.E_m->addSeparator();
+    m.PrintCalc = m.E_m->addAction(QStringLiteral("Print Calculation..."));
+
+    m.dp = bar->addMenu(QStringLiteral("Decimals"));
+    const char* const places[] = {"0",      "0.0",     "0.00",     "0.000",
+                                  "0.0000", "0.00000", "0.000000", "Variable"};
+    for (std::size_t k = 0; k < m.dp1.size(); ++k) {
+        QAction* item = m.dp->addAction(QString::fromLatin1(places[k]));
+        item->setCheckable(true);
+        const int index = k < 7 ? static_cast<int>(k) : kVariablePlaces;
+        connect(item, &QAction::triggered, this, [this, index] { m_calc.dp1_Click(index); });
+        m.dp1[k] = item;
+    }
+    m.dp1[7]->setChecked(true);
+
+    m.OtherFeatures = bar->addMenu(QStringLiteral("Total"));
+    const char* const functions[] = {"Numbers...", "Average...", "Mean...", "Mode..."};
+    for (std::size_t k = 0; k < m.CalcFuntions.size(); ++k) {
+        QAction* item = m.OtherFeatures->addAction(QString::fromLatin1(functions[k]));
+        item->setCheckable(true);
+        const int index = static_cast<int>(k);
+        connect(item, &QAction::triggered, this,
+                [this, index] { m_calc.CalcFuntions_Click(index); });
+        m.CalcFuntions[k] = item;
+    }
+    m.CalcFuntions[0]->setChecked(true);
+
+    connect(m.Clear_Total, &QAction::triggered, this, [this] { m_calc.Clear_Total_Click(); });
+    connect(m.SortNm, &QAction::triggered, this, [this] { m_calc.SortNm_Click(); });
+    // Open, Save, Copy, Paste and Print are wired by the commands that own them.
+}
+
+void Rolling_Caculator::createTotalBox() {
+    TotalParts& t = m_parts.total;
+    QWidget* client = m_parts.client;
+
+    t.Dzx = new QLabel(client);
+    t.Dzx->setGeometry(9, 9, 490, 58);
+    t.Dzx->setStyleSheet(QStringLiteral("QLabel { background: %1; border: 1px solid %2; }")
+                             .arg(toQColor(kFrameFill).name(), toQColor(0x00808080).name()));
+
+    t.Op11 = new QLabel(QStringLiteral("="), client);
+    t.Op11->setFont(arial(15.75, true));
+    t.Op11->move(15, 27);
+    t.Op11->adjustSize();  // sized to its caption
+    t.Op11->setAttribute(Qt::WA_TranslucentBackground);
+
+    t.TotalAmount = new QLineEdit(QStringLiteral("Total..."), client);
+    t.TotalAmount->setGeometry(30, 21, 458, 33);
+    t.TotalAmount->setFont(arial(18, true));
+    t.TotalAmount->setAlignment(Qt::AlignCenter);
+    t.TotalAmount->setMaxLength(kTotalMaxLength);
+    t.TotalAmount->setFrame(false);
+    // Only the commands write the total; it still takes the focus, so M+ can store it.
+    t.TotalAmount->setReadOnly(true);
+    setColour(*t.TotalAmount, QPalette::Base, kWhite);
+    t.TotalAmount->installEventFilter(this);
+}
+
+void Rolling_Caculator::createKeypad() {
+    KeypadParts& k = m_parts.keypad;
+    for (const KeyPlace& place : kKeypad) {
+        SuperButton* button =
+            makeButton(m_parts.client, QRect(place.left, place.top, place.width, kKeypadHeight),
+                       QString::fromLatin1(place.caption), kKeypadBack, place.render, kKeypadFont);
+        const int index = place.index;
+        connect(button, &SuperButton::Click, this,
+                [this, index] { m_calc.CalC_Button_Click(index); });
+        k.CalC_Button[static_cast<std::size_t>(index)] = button;
+    }
+}
+
+void Rolling_Caculator::createMemory() {
+    KeypadParts& k = m_parts.keypad;
+    k.M_Buff = new QLabel(m_parts.client);
+    k.M_Buff->setGeometry(270, 351, 226, 65);
+    k.M_Buff->setFont(arial(11.25, true));
+    k.M_Buff->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    k.M_Buff->setStyleSheet(
+        QStringLiteral("QLabel { background: %1; color: %2; border: 1px solid black; }")
+            .arg(toQColor(kMemoryBack).name(), toQColor(kMemoryText).name()));
+
+    const char* const captions[] = {"M+", "MR"};
+    const int lefts[] = {321, 390};
+    for (std::size_t i = 0; i < k.MemoryRc.size(); ++i) {
+        SuperButton* button =
+            makeButton(m_parts.client, QRect(lefts[i], 372, 65, 40),
+                       QString::fromLatin1(captions[i]), kFrameFill, kMemoryRender, kKeypadFont);
+        const int index = static_cast<int>(i);
+        connect(button, &SuperButton::Click, this, [this, index] { m_calc.MemoryRc_Click(index); });
+        button->installEventFilter(this);  // its focus out restores the total box
+        k.MemoryRc[i] = button;
+    }
+}
+
+void Rolling_Caculator::createScrollBar() {
+    auto* scroll = new VynVerticalScroll(m_parts.client);
+    scroll->setGeometry(237, layout::kScrollTop, layout::kScrollWidth, layout::kScrollDesignHeight);
+    scroll->setBackColor(kFrameFill);
+    connect(scroll, &VynVerticalScroll::Change, this, [this] { m_calc.ScrollNum_Change(); });
+    connect(scroll, &VynVerticalScroll::KeyDown, this,
+            [this](std::int16_t&, std::int16_t&) { focusRow(0); });
+    m_parts.ScrollNum = scroll;
+}
+
+void Rolling_Caculator::createRowZero() {
+    RowParts& r = m_parts.rows;
+    SuperButton* op =
+        makeButton(m_parts.client,
+                   QRect(layout::kOpLeft, layout::kRowTop, layout::kOpWidth, layout::kRowHeight),
+                   QStringLiteral("+"), kButtonDefaultBack, kSilver, 11.25);
+    auto* row = new EntryRow(0, m_parts.client);
+    row->setGeometry(layout::kRowLeft, layout::kRowTop, layout::kRowDesignWidth,
+                     layout::kRowHeight);
+    row->setFont(arial(14.25));
+    row->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row->setMaxLength(kRowMaxLength);
+    setColour(*row, QPalette::Base, kWhite);
+    setColour(*row, QPalette::Text, kBlackText);
+    row->raise();  // the row covers its button where the two overlap
+    r.Op.push_back(op);
+    r.CalAmount.push_back(row);
+    connectRow(0);
+}
+
+void Rolling_Caculator::createRowPool(int last) {
+    RowParts& r = m_parts.rows;
+    const EntryRow& model = *r.CalAmount[0];
+    const SuperButton& modelOp = *r.Op[0];
+    for (int n = 1; n <= last; ++n) {
+        auto* row = new EntryRow(n, m_parts.client);
+        row->setFont(model.font());
+        row->setAlignment(model.alignment());
+        row->setMaxLength(model.maxLength());
+        row->setPalette(model.palette());
+        row->setGeometry(model.geometry().translated(0, n * layout::kRowHeight));
+        row->hide();
+        SuperButton* op =
+            makeButton(m_parts.client, modelOp.geometry().translated(0, n * layout::kRowHeight),
+                       modelOp.Caption(), modelOp.BackColor(), modelOp.RenderColor(),
+                       modelOp.font().pointSizeF());
+        op->hide();
+        op->raise();
+        row->raise();
+        r.Op.push_back(op);
+        r.CalAmount.push_back(row);
+        connectRow(n);
+    }
+    m_rowBackground.assign(r.CalAmount.size(), kWhite);
+    m_rowTextColour.assign(r.CalAmount.size(), kBlackText);
+}
+
+void Rolling_Caculator::connectRow(int row) {
+    EntryRow* entry = m_parts.rows.CalAmount[static_cast<std::size_t>(row)];
+    entry->installEventFilter(m_keyFilter);
+    connect(entry, &EntryRow::gotFocus, this, [this](int index) { m_calc.rowGotFocus(index); });
+    connect(entry, &EntryRow::mousePressed, this,
+            [this](int index) { m_calc.rowMouseDown(index); });
+    SuperButton* op = m_parts.rows.Op[static_cast<std::size_t>(row)];
+    connect(op, &SuperButton::Click, this, [this, row] { m_calc.Op_Click(row); });
+}
+
+void Rolling_Caculator::setTabOrders() {
+    const auto& keys = m_parts.keypad.CalC_Button;
+    std::vector<QWidget*> order = {m_parts.rows.CalAmount[0], m_parts.total.TotalAmount,
+                                   m_parts.rows.Op[0]};
+    for (int index : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 16, 11, 12, 13, 14, 15, 10}) {
+        order.push_back(keys[static_cast<std::size_t>(index)]);
+    }
+    order.push_back(m_parts.keypad.MemoryRc[0]);
+    order.push_back(m_parts.keypad.MemoryRc[1]);
+    order.push_back(keys[17]);
+    order.push_back(m_parts.ScrollNum);
+    // Rows made at load follow, in the order they were made.
+    for (std::size_t n = 1; n < m_parts.rows.CalAmount.size(); ++n) {
+        order.push_back(m_parts.rows.CalAmount[n]);
+        order.push_back(m_parts.rows.Op[n]);
+    }
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+}  // namespace tallimer

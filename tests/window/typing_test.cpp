@@ -1,0 +1,178 @@
+#include "window_fixture.h"
+
+namespace tallimer {
+namespace {
+
+TEST_F(WindowTest, FirstActivationClearsAndFocusesRowZero) {
+    EXPECT_EQ(focusedRow(), 0);
+    EXPECT_EQ(total(), QString());  // "Total..." is gone
+    EXPECT_EQ(window->calculator().CurrentRow, 0);
+    EXPECT_EQ(row(0)->palette().color(QPalette::Base), QColor(249, 249, 249));
+    EXPECT_EQ(row(1)->palette().color(QPalette::Base), QColor(255, 255, 255));
+}
+
+TEST_F(WindowTest, FiveTimesThreeShowsFifteen) {
+    type("5");
+    EXPECT_EQ(total(), QStringLiteral("5"));
+    type("*");
+    EXPECT_EQ(focusedRow(), 1);
+    EXPECT_EQ(op(1)->Caption(), QStringLiteral("x"));
+    EXPECT_EQ(op(1)->RenderColor(), kGreenOp);
+    type("3");
+    EXPECT_EQ(row(1)->text(), QStringLiteral("3"));
+    EXPECT_EQ(total(), QStringLiteral("15"));
+}
+
+TEST_F(WindowTest, TheTotalFollowsEveryKey) {
+    struct Step {
+        const char* keys;
+        const char* total;
+    };
+    const Step steps[] = {{"1", "1"},
+                          {"2", "12"},
+                          {"+", "12"},
+                          {"4", "16"},
+                          {"0", "52"},
+                          {"-", "52"},
+                          {"2", "50"},
+                          // "/" counts at once: until a value follows it divides by nothing
+                          {"/", "Error"},
+                          {"5", "10"}};
+    for (const Step& step : steps) {
+        type(QString::fromLatin1(step.keys));
+        EXPECT_EQ(total(), QString::fromLatin1(step.total)) << "after " << step.keys;
+    }
+    press(Qt::Key_Backspace);
+    EXPECT_EQ(total(), QStringLiteral("Error"));  // "/" by a blank line
+}
+
+TEST_F(WindowTest, CharacterFilterReachesTheRow) {
+    type("1a2H,3.5");
+    EXPECT_EQ(row(0)->text(), QStringLiteral("12H,3.5"));
+}
+
+TEST_F(WindowTest, EnterAndArrowsMoveTheFocus) {
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusedRow(), 1);
+    press(Qt::Key_Down);
+    EXPECT_EQ(focusedRow(), 2);
+    press(Qt::Key_Up);
+    press(Qt::Key_Up);
+    EXPECT_EQ(focusedRow(), 0);
+    press(Qt::Key_Up);  // top of the tape: nothing moves
+    EXPECT_EQ(focusedRow(), 0);
+    EXPECT_EQ(window->scrollValue(), 0);
+    EXPECT_EQ(window->calculator().CurrentRow, 0);
+}
+
+TEST_F(WindowTest, KeyUpAfterAFocusChangeGoesToTheNewRow) {
+    type("5");
+    press(Qt::Key_Return);
+    type("7");
+    ASSERT_EQ(total(), QStringLiteral("12"));
+    // Row 0 changes behind the engine's back; only a key released in row 0 stores it.
+    row(0)->setText(QStringLiteral("9"));
+    // Up is pressed and released in row 1, but the release finds the focus in row 0.
+    QTest::keyClick(row(1), Qt::Key_Up);
+    EXPECT_EQ(focusedRow(), 0);
+    EXPECT_EQ(total(), QStringLiteral("16"));
+}
+
+TEST_F(WindowTest, ThirtyFiguresKeepTheTypedLineInSight) {
+    for (int i = 1; i <= 30; ++i) {
+        type(QString::number(i));
+        const int focused = focusedRow();
+        ASSERT_GE(focused, 0);
+        ASSERT_LE(focused, window->lastRow());
+        EXPECT_EQ(row(focused)->text(), QString::number(i));
+        EXPECT_TRUE(row(focused)->isVisible());
+        if (i < 30) {
+            press(Qt::Key_Return);
+        }
+    }
+    EXPECT_EQ(total(), QStringLiteral("465"));
+    EXPECT_EQ(focusedRow(), 12);
+    EXPECT_EQ(window->scrollValue(), 17);
+}
+
+TEST_F(WindowTest, BackspaceToEmptyStoresZero) {
+    type("8+2");
+    ASSERT_EQ(total(), QStringLiteral("10"));
+    press(Qt::Key_Backspace);
+    EXPECT_EQ(total(), QStringLiteral("8"));
+}
+
+TEST_F(WindowTest, MousePressRemembersTheCaret) {
+    type("1234");
+    QTest::mouseClick(row(0), Qt::LeftButton, {}, QPoint(2, 13));
+    EXPECT_EQ(window->calculator().CaretPos, row(0)->cursorPosition());
+    EXPECT_EQ(row(0)->cursorPosition(), 0);
+}
+
+TEST_F(WindowTest, TotalBoxFocusIsReported) {
+    window->parts().total.TotalAmount->setFocus(Qt::MouseFocusReason);
+    settle();
+    EXPECT_EQ(window->calculator().TotalFocused, 1);
+    row(0)->setFocus(Qt::MouseFocusReason);
+    settle();
+    EXPECT_EQ(window->calculator().TotalFocused, 0);
+}
+
+TEST_F(WindowTest, KeyOnTheScrollBarFocusesRowZero) {
+    type("1");
+    press(Qt::Key_Return);
+    window->parts().ScrollNum->setFocus(Qt::TabFocusReason);
+    settle();
+    ASSERT_EQ(QApplication::focusWidget(), window->parts().ScrollNum);
+    QTest::keyClick(window->parts().ScrollNum, Qt::Key_5);
+    EXPECT_EQ(focusedRow(), 0);
+    EXPECT_EQ(row(0)->text(), QStringLiteral("1"));
+}
+
+TEST_F(WindowTest, SelectionSurvivesTheFocusOut) {
+    type("1234");
+    row(0)->setSelection(1, 2);  // "23"
+    window->parts().total.TotalAmount->setFocus(Qt::MouseFocusReason);
+    settle();
+    EXPECT_FALSE(row(0)->hasSelectedText());
+    EXPECT_EQ(window->rowSelectionStart(0), 1);
+    EXPECT_EQ(window->rowSelectionLength(0), 2);
+}
+
+TEST(WindowKeys, KeyCodesAndCharacters) {
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        const char* text;
+        int code;
+        int character;
+    };
+    const Case cases[] = {
+        {Qt::Key_Up, Qt::NoModifier, "", 38, 0},
+        {Qt::Key_Down, Qt::NoModifier, "", 40, 0},
+        {Qt::Key_PageUp, Qt::NoModifier, "", 33, 0},
+        {Qt::Key_PageDown, Qt::NoModifier, "", 34, 0},
+        {Qt::Key_Return, Qt::NoModifier, "\r", 13, 13},
+        {Qt::Key_Enter, Qt::KeypadModifier, "\r", 13, 13},
+        {Qt::Key_Backspace, Qt::NoModifier, "\b", 8, 8},
+        {Qt::Key_Delete, Qt::NoModifier, "\x7f", 46, 0},
+        {Qt::Key_C, Qt::ControlModifier, "\x03", 67, 3},
+        {Qt::Key_V, Qt::ControlModifier, "", 86, 22},
+        {Qt::Key_5, Qt::NoModifier, "5", 53, '5'},
+        {Qt::Key_5, Qt::KeypadModifier, "5", 101, '5'},
+        {Qt::Key_Asterisk, Qt::ShiftModifier, "*", 56, '*'},
+        {Qt::Key_Asterisk, Qt::KeypadModifier, "*", 106, '*'},
+        {Qt::Key_Minus, Qt::NoModifier, "-", 189, '-'},
+        {Qt::Key_H, Qt::ShiftModifier, "H", 72, 'H'},
+        {Qt::Key_F, Qt::AltModifier, "f", 70, 0},
+        {Qt::Key_Shift, Qt::ShiftModifier, "", 16, 0},
+    };
+    for (const Case& c : cases) {
+        const QKeyEvent event(QEvent::KeyPress, c.key, c.mods, QString::fromLatin1(c.text));
+        EXPECT_EQ(keyCodeFor(event), c.code) << "key " << c.key;
+        EXPECT_EQ(characterFor(event), c.character) << "key " << c.key;
+    }
+}
+
+}  // namespace
+}  // namespace tallimer
