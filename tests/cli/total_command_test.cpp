@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/total_command.h"
+#include "test_names.h"
 
 namespace tallimer {
 namespace {
@@ -35,6 +36,31 @@ struct ArgumentCase {
     const char* out;  // exactly, or nullptr for "not checked"
     const char* errPart;
 };
+
+void PrintTo(const ArgumentCase& c, std::ostream* os) {
+    if (c.arguments.isEmpty()) {
+        *os << "(no arguments)";
+    }
+    for (const QString& argument : c.arguments) {
+        *os << (&argument == &c.arguments.front() ? "" : " ")
+            << (argument.isEmpty() ? QStringLiteral("\"\"") : argument).toStdString();
+    }
+}
+
+// "total_FILE_decimals_minus_1" for --total FILE --decimals -1.
+std::string argumentsName(const ::testing::TestParamInfo<ArgumentCase>& info) {
+    std::string name;
+    for (QString argument : info.param.arguments) {
+        if (argument.startsWith(QStringLiteral("--"))) {
+            argument.remove(0, 2);
+        }
+        if (!name.empty()) {
+            name += '_';
+        }
+        name += test_names::fromInput(argument);
+    }
+    return name.empty() ? "no_arguments" : name;
+}
 
 class TotalArgumentsTest : public TotalCommandTest,
                            public ::testing::WithParamInterface<ArgumentCase> {};
@@ -79,7 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{{"--total", "FILE", "--function", "median"}, 2, "", "numbers, average"},
         ArgumentCase{{"--total", "FILE", "--total", "FILE"}, 2, "", "twice"},
         ArgumentCase{{"--total", "FILE", "extra"}, 2, "", "unknown argument 'extra'"},
-        ArgumentCase{{"--total", "FILE", "-x"}, 2, "", "Usage"}));
+        ArgumentCase{{"--total", "FILE", "-x"}, 2, "", "Usage"}),
+    argumentsName);
 
 TEST_F(TotalCommandTest, HelpGoesToStandardOutput) {
     QByteArray out;

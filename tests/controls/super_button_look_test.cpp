@@ -5,6 +5,7 @@
 
 #include "controls/pixel_paint.h"
 #include "probes.h"
+#include "test_names.h"
 
 namespace tallimer {
 namespace {
@@ -60,6 +61,16 @@ struct BorderPixel {
     int grey;  // -2 for the mask colour
 };
 
+// "border_3_lit_x153_y0": the style, which face and the pixel.
+std::string borderPixelName(const BorderPixel& c) {
+    return "border_" + test_names::fromInput(std::to_string(c.border)) +
+           (c.litFace ? "_lit" : "_face") + "_x" + std::to_string(c.x) + "_y" + std::to_string(c.y);
+}
+
+void PrintTo(const BorderPixel& c, std::ostream* os) {
+    *os << borderPixelName(c);
+}
+
 class SuperButtonBorder : public ::testing::TestWithParam<BorderPixel> {};
 
 TEST_P(SuperButtonBorder, Pixel) {
@@ -108,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
         BorderPixel{3, true, 153, 0, 250},
         // other values: plain gradient
         BorderPixel{-1, false, 153, 0, 190}, BorderPixel{-1, false, 0, 0, 190},
-        BorderPixel{4, true, 153, 35, 180}));
+        BorderPixel{4, true, 153, 35, 180}),
+    [](const auto& info) { return borderPixelName(info.param); });
 
 TEST(SuperButtonLook, BorderThreeMasksTwentyPixels) {
     const auto button = greyButton(3);

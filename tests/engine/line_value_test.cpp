@@ -6,6 +6,7 @@
 #include "engine/line_value.h"
 #include "engine/line_value_order.h"
 #include "tape_test_support.h"
+#include "test_names.h"
 
 namespace tallimer {
 namespace {
@@ -16,10 +17,15 @@ using test::enUS;
 using test::val;
 
 struct TextCase {
+    const char* name;
     LineValue value;
     RegionalSettings settings;
     QString expected;
 };
+
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PlainTextTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -29,18 +35,24 @@ TEST_P(PlainTextTest, StandardText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, PlainTextTest,
-    ::testing::Values(TextCase{LineValue(), enUS(), ""},
-                      TextCase{LineValue::integer(0), enUS(), "0"},
-                      TextCase{LineValue::integer(-42), enUS(), "-42"},
-                      TextCase{val("1.50"), enUS(), "1.5"}, TextCase{val("-0.05"), deDE(), "-0,05"},
-                      TextCase{val("-0.00"), enUS(), "0"},
-                      TextCase{LineValue::fromDouble(0.1), enUS(), "0.1"},
-                      TextCase{LineValue::fromDouble(1.0 / 3.0), deDE(), "0,333333333333333"},
-                      TextCase{LineValue::fromDouble(0.1 + 0.2), enUS(), "0.3"},
-                      TextCase{LineValue::fromDouble(-2.0), enUS(), "-2"},
-                      TextCase{LineValue::fromDouble(1e20), enUS(), "100000000000000000000"},
-                      TextCase{LineValue::fromDouble(1e300), enUS(), "1E+300"},
-                      TextCase{LineValue::fromDouble(-1.5e300), deDE(), "-1,5E+300"}));
+    ::testing::Values(
+        TextCase{"empty line", LineValue(), enUS(), ""},
+        TextCase{"integer zero", LineValue::integer(0), enUS(), "0"},
+        TextCase{"negative integer", LineValue::integer(-42), enUS(), "-42"},
+        TextCase{"trailing zero dropped", val("1.50"), enUS(), "1.5"},
+        TextCase{"decimal comma", val("-0.05"), deDE(), "-0,05"},
+        TextCase{"negative zero", val("-0.00"), enUS(), "0"},
+        TextCase{"double through 15 digits", LineValue::fromDouble(0.1), enUS(), "0.1"},
+        TextCase{"third through 15 digits de_DE", LineValue::fromDouble(1.0 / 3.0), deDE(),
+                 "0,333333333333333"},
+        TextCase{"double sum is 0.3", LineValue::fromDouble(0.1 + 0.2), enUS(), "0.3"},
+        TextCase{"whole double", LineValue::fromDouble(-2.0), enUS(), "-2"},
+        TextCase{"large double without exponent", LineValue::fromDouble(1e20), enUS(),
+                 "100000000000000000000"},
+        TextCase{"double beyond the range", LineValue::fromDouble(1e300), enUS(), "1E+300"},
+        TextCase{"negative double beyond the range de_DE", LineValue::fromDouble(-1.5e300), deDE(),
+                 "-1,5E+300"}),
+    test_names::ByName{});
 
 struct OrderCase {
     const char* name;
@@ -48,6 +60,10 @@ struct OrderCase {
     LineValue b;
     std::partial_ordering expected;
 };
+
+void PrintTo(const OrderCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class OrderTest : public ::testing::TestWithParam<OrderCase> {};
 
@@ -87,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"huge negative double", LineValue::fromDouble(-1e300),
                   val("-79228162514264337593543950335"), kLess},
         OrderCase{"huge doubles by value", LineValue::fromDouble(1e299), kHugeDouble, kLess},
-        OrderCase{"tiny double is 0", LineValue::fromDouble(1e-30), LineValue(), kEqual}));
+        OrderCase{"tiny double is 0", LineValue::fromDouble(1e-30), LineValue(), kEqual}),
+    test_names::ByName{});
 
 TEST(LineValueTest, BlankMeansZeroOrEmpty) {
     EXPECT_TRUE(LineValue().isBlank());

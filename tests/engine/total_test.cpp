@@ -6,6 +6,7 @@
 
 #include "engine/total.h"
 #include "tape_test_support.h"
+#include "test_names.h"
 
 namespace tallimer {
 namespace {
@@ -78,7 +79,8 @@ std::vector<TotalCase> runningTotalCases() {
     };
 }
 
-INSTANTIATE_TEST_SUITE_P(RunningTotal, TotalTest, ::testing::ValuesIn(runningTotalCases()));
+INSTANTIATE_TEST_SUITE_P(RunningTotal, TotalTest, ::testing::ValuesIn(runningTotalCases()),
+                         test_names::ByName{});
 
 std::vector<TotalCase> statisticsCases() {
     return {
@@ -126,7 +128,8 @@ std::vector<TotalCase> statisticsCases() {
     };
 }
 
-INSTANTIATE_TEST_SUITE_P(Statistics, TotalTest, ::testing::ValuesIn(statisticsCases()));
+INSTANTIATE_TEST_SUITE_P(Statistics, TotalTest, ::testing::ValuesIn(statisticsCases()),
+                         test_names::ByName{});
 
 TEST(TotalDoubles, PastedDoublesTakePart) {
     Tape tape = tapeOf({{'+', "0.2"}});
@@ -155,11 +158,16 @@ TEST(TotalDoubles, ClearedIntegerZeroIsBlank) {
 }
 
 struct RowCase {
+    const char* name;
     LineValue value;
     int decPlaces;
     RegionalSettings settings;
     QString expected;
 };
+
+void PrintTo(const RowCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RowTextTest : public ::testing::TestWithParam<RowCase> {};
 
@@ -170,19 +178,24 @@ TEST_P(RowTextTest, Formats) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, RowTextTest,
-    ::testing::Values(RowCase{val(""), 2, enUS(), ""}, RowCase{val("0.000"), 25, enUS(), ""},
-                      RowCase{LineValue::integer(0), 2, enUS(), ""},
-                      RowCase{val("1234.5"), 2, enUS(), "1,234.50"},
-                      RowCase{val("-1234.5"), 2, enUS(), "(1,234.50)"},
-                      RowCase{val("-1234.5"), 2, deDE(), "(1.234,50)"},
-                      RowCase{val("0.5"), 2, enUS(), ".50"},
-                      RowCase{val("1234.50"), 25, enUS(), "1234.5"},
-                      RowCase{val("-0.25"), 25, deDE(), "-0,25"},
-                      RowCase{val("0.004"), 2, enUS(), ".00"},
-                      RowCase{LineValue::integer(-7), 1, enUS(), "(7.0)"},
-                      RowCase{LineValue::fromDouble(2.5), 0, enUS(), "3"},
-                      RowCase{LineValue::fromDouble(1e300), 25, enUS(), "1E+300"},
-                      RowCase{LineValue::fromDouble(1e300), 2, enUS(), ""}));
+    ::testing::Values(
+        RowCase{"empty line", val(""), 2, enUS(), ""},
+        RowCase{"zero, variable places", val("0.000"), 25, enUS(), ""},
+        RowCase{"integer zero", LineValue::integer(0), 2, enUS(), ""},
+        RowCase{"grouped", val("1234.5"), 2, enUS(), "1,234.50"},
+        RowCase{"negative in parentheses", val("-1234.5"), 2, enUS(), "(1,234.50)"},
+        RowCase{"negative in parentheses de_DE", val("-1234.5"), 2, deDE(), "(1.234,50)"},
+        RowCase{"no leading zero", val("0.5"), 2, enUS(), ".50"},
+        RowCase{"variable places, plain", val("1234.50"), 25, enUS(), "1234.5"},
+        RowCase{"variable places, negative de_DE", val("-0.25"), 25, deDE(), "-0,25"},
+        RowCase{"rounds to shown zero", val("0.004"), 2, enUS(), ".00"},
+        RowCase{"negative integer", LineValue::integer(-7), 1, enUS(), "(7.0)"},
+        RowCase{"double rounded half away", LineValue::fromDouble(2.5), 0, enUS(), "3"},
+        RowCase{"double beyond the range, variable places", LineValue::fromDouble(1e300), 25,
+                enUS(), "1E+300"},
+        RowCase{"double beyond the range, fixed places", LineValue::fromDouble(1e300), 2, enUS(),
+                ""}),
+    test_names::ByName{});
 
 }  // namespace
 }  // namespace tallimer

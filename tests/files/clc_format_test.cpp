@@ -9,6 +9,7 @@
 
 #include "files/clc_format.h"
 #include "platform/number_text.h"
+#include "test_names.h"
 
 namespace tallimer {
 namespace {
@@ -76,6 +77,10 @@ struct ReadCase {
     Tape expected;
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ClcReadTest : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(ClcReadTest, Reads) {
@@ -111,7 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"latin-1 operator",
                                QByteArray("h\r\n\xD7"
                                           "3\r\n"),
-                               enUS(), tapeOf({{u'\u00D7', "3"}})}));
+                               enUS(), tapeOf({{u'\u00D7', "3"}})}),
+    test_names::ByName{});
 
 struct FailCase {
     const char* name;
@@ -119,6 +125,10 @@ struct FailCase {
     int line;
     const char* reasonPart;
 };
+
+void PrintTo(const FailCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ClcReadFailureTest : public ::testing::TestWithParam<FailCase> {};
 
@@ -147,7 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailCase{"beyond the range", "h\r\n+79228162514264337593543950336\r\n", 2,
                  "beyond the number range"},
         FailCase{"exponent beyond the range", "h\r\n-1E29\r\n", 2, "beyond"},
-        FailCase{"long text cut short", "h\r\n+" + QByteArray(500, 'z') + "\r\n", 2, "...\""}));
+        FailCase{"long text cut short", "h\r\n+" + QByteArray(500, 'z') + "\r\n", 2, "...\""}),
+    test_names::ByName{});
 
 TEST(ClcReadTest, CommaFileUnderCommaSettings) {
     // A tape saved under a comma-decimal setting holds commas and reads back under it.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "decimal_test_support.h"
+#include "test_names.h"
 
 namespace tallimer {
 namespace {
@@ -24,6 +25,13 @@ struct KnownCase {
 
 void PrintTo(const KnownCase& c, std::ostream* os) {
     *os << c.a << ' ' << c.op << ' ' << c.b;
+}
+
+std::string knownName(const ::testing::TestParamInfo<KnownCase>& info) {
+    const KnownCase& c = info.param;
+    return test_names::fromInput(std::string_view(c.a)) + '_' +
+           test_names::fromInput(std::string_view(&c.op, 1)) + '_' +
+           test_names::fromInput(std::string_view(c.b));
 }
 
 DecStatus apply(const Decimal& a, char op, const Decimal& b, Decimal& out) {
@@ -112,7 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
         KnownCase{kMax, '/', "0.9999999999999999999999999999", DecStatus::Overflow, ""},
         KnownCase{"1", '/', kMax, DecStatus::Ok, "0"},
         KnownCase{"1", '/', "0", DecStatus::DivideByZero, ""},
-        KnownCase{"0", '/', "0.00", DecStatus::DivideByZero, ""}));
+        KnownCase{"0", '/', "0.00", DecStatus::DivideByZero, ""}),
+    knownName);
 
 struct DoubleCase {
     double value;
@@ -149,7 +158,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DoubleCase{1e29, DecStatus::Overflow, ""},
                       DoubleCase{1e300, DecStatus::Overflow, ""},
                       DoubleCase{std::numeric_limits<double>::infinity(), DecStatus::Overflow, ""},
-                      DoubleCase{std::nan(""), DecStatus::Overflow, ""}));
+                      DoubleCase{std::nan(""), DecStatus::Overflow, ""}),
+    [](const auto& info) { return test_names::fromInput(::testing::PrintToString(info.param)); });
 
 TEST(DecimalToDouble, IsTheNearestDouble) {
     EXPECT_EQ(dec("0.1").toDouble(), 0.1);
@@ -164,6 +174,10 @@ struct RoundCase {
     int places;
     const char* result;
 };
+
+void PrintTo(const RoundCase& c, std::ostream* os) {
+    *os << c.value << " places " << c.places;
+}
 
 class DecimalRoundedAwayFromZero : public ::testing::TestWithParam<RoundCase> {};
 
@@ -180,7 +194,11 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{"1.5", 3, "1.5"},
                       RoundCase{"7922816251426433759354395033.5", 0,
                                 "7922816251426433759354395034"},
-                      RoundCase{"7.9228162514264337593543950335", 6, "7.922816"}));
+                      RoundCase{"7.9228162514264337593543950335", 6, "7.922816"}),
+    [](const auto& info) {
+        return test_names::fromInput(std::string_view(info.param.value)) + "_places_" +
+               std::to_string(info.param.places);
+    });
 
 TEST(DecimalCompare, IsByValue) {
     EXPECT_EQ(dec("1.0"), dec("1"));

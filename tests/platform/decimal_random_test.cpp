@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "decimal_test_support.h"
+#include "test_names.h"
 
 namespace tallimer {
 namespace {
@@ -21,6 +22,10 @@ struct OpCase {
     ReferenceOp slow;
     char symbol;
 };
+
+void PrintTo(const OpCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DecimalAgreesWithReference : public ::testing::TestWithParam<OpCase> {};
 
@@ -55,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(Operations, DecimalAgreesWithReference,
                                            OpCase{"Subtract", subtract, reference::subtract, '-'},
                                            OpCase{"Multiply", multiply, reference::multiply, 'x'},
                                            OpCase{"Divide", divide, reference::divide, '/'}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         test_names::ByName{});
 
 TEST(DecimalCompare, AgreesWithTheSignOfTheDifference) {
     RandomDecimals random(99);

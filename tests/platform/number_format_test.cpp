@@ -3,6 +3,7 @@
 #include "decimal_test_support.h"
 #include "locales.h"
 #include "platform/number_text.h"
+#include "test_names.h"
 
 namespace tallimer {
 namespace {
@@ -19,6 +20,12 @@ struct FormatCase {
 
 void PrintTo(const FormatCase& c, std::ostream* os) {
     *os << c.locale << ' ' << c.value << " places " << c.places;
+}
+
+std::string formatName(const ::testing::TestParamInfo<FormatCase>& info) {
+    const FormatCase& c = info.param;
+    return std::string(c.locale) + '_' + test_names::fromInput(std::string_view(c.value)) +
+           "_places_" + std::to_string(c.places);
 }
 
 class FormatNumber : public ::testing::TestWithParam<FormatCase> {};
@@ -56,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"en_IN", "1234567.25", 2, u"12,34,567.25"},
         FormatCase{"en_IN", "123456789012", 0, u"1,23,45,67,89,012"},
         FormatCase{"en_IN", "-100000", 1, u"(1,00,000.0)"},
-        FormatCase{"en_IN", "1000", 0, u"1,000"}));
+        FormatCase{"en_IN", "1000", 0, u"1,000"}),
+    formatName);
 
 TEST(FormatNumber, WithoutGroupingSizesWritesNoGroups) {
     RegionalSettings s;
@@ -69,6 +77,10 @@ struct PlainCase {
     const char* value;
     const char* expected;
 };
+
+void PrintTo(const PlainCase& c, std::ostream* os) {
+    *os << c.locale << ' ' << c.value;
+}
 
 class PlainText : public ::testing::TestWithParam<PlainCase> {};
 
@@ -88,7 +100,11 @@ INSTANTIATE_TEST_SUITE_P(
         PlainCase{"en_US", "0.0000000000000000000000000001", "0.0000000000000000000000000001"},
         PlainCase{"en_US", "-79228162514264337593543950335", "-79228162514264337593543950335"},
         PlainCase{"en_US", "7.9228162514264337593543950335", "7.9228162514264337593543950335"},
-        PlainCase{"de_DE", "-1234.5", "-1234,5"}, PlainCase{"fr_FR", "0.25", "0,25"}));
+        PlainCase{"de_DE", "-1234.5", "-1234,5"}, PlainCase{"fr_FR", "0.25", "0,25"}),
+    [](const auto& info) {
+        return std::string(info.param.locale) + '_' +
+               test_names::fromInput(std::string_view(info.param.value));
+    });
 
 }  // namespace
 }  // namespace tallimer

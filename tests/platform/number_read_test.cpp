@@ -5,6 +5,7 @@
 #include "decimal_test_support.h"
 #include "locales.h"
 #include "platform/number_text.h"
+#include "test_names.h"
 
 namespace tallimer {
 namespace {
@@ -20,7 +21,12 @@ struct ReadCase {
 };
 
 void PrintTo(const ReadCase& c, std::ostream* os) {
-    *os << c.locale << " \"" << QString::fromUtf16(c.text).toStdString() << '"';
+    *os << c.locale << ' ' << test_names::quoted(QStringView(c.text));
+}
+
+std::string readName(const ::testing::TestParamInfo<ReadCase>& info) {
+    return std::string(info.param.locale) + '_' +
+           test_names::fromInput(QStringView(info.param.text));
 }
 
 const char* statusName(ReadStatus s) {
@@ -79,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"de_DE", u"1.5", Ok, "15"}, ReadCase{"de_DE", u"(1.234,50)", Ok, "-1234.5"},
         ReadCase{"fr_FR", u"1\u202f234,5", Ok, "1234.5"},
         ReadCase{"de_CH", u"1\u2019234.5", Ok, "1234.5"},
-        ReadCase{"en_IN", u"12,34,567.25", Ok, "1234567.25"}));
+        ReadCase{"en_IN", u"12,34,567.25", Ok, "1234567.25"}),
+    readName);
 
 INSTANTIATE_TEST_SUITE_P(
     Refused, ReadLocale,
@@ -100,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"en_US", u"1 2", Invalid, ""}, ReadCase{"en_US", u"$5", Invalid, ""},
         ReadCase{"en_US", u"0x10", Invalid, ""}, ReadCase{"en_US", u"\uff11", Invalid, ""},
         ReadCase{"en_US", u"5\n", Invalid, ""}, ReadCase{"fr_FR", u"1 234,5", Invalid, ""},
-        ReadCase{"de_DE", u"1,2,3", Invalid, ""}));
+        ReadCase{"de_DE", u"1,2,3", Invalid, ""}),
+    readName);
 
 INSTANTIATE_TEST_SUITE_P(
     Overflowing, ReadLocale,
@@ -112,12 +120,17 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"en_US", u"1E99999999", Overflow, ""},
         ReadCase{"en_US",
                  u"1000000000000000000000000000000000000000000000000000000000000000000000000",
-                 Overflow, ""}));
+                 Overflow, ""}),
+    readName);
 
 struct PointCase {
     const char16_t* text;
     double value;
 };
+
+void PrintTo(const PointCase& c, std::ostream* os) {
+    *os << test_names::quoted(QStringView(c.text));
+}
 
 class ReadPoint : public ::testing::TestWithParam<PointCase> {};
 
@@ -142,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PointCase{u"123456789012345678901234567890", 1.2345678901234568e29},
                       PointCase{u"1e400", HUGE_VAL}, PointCase{u"-1e400", -HUGE_VAL},
                       PointCase{u"1e-400", 0}, PointCase{u"0.00000e999999999999", 0},
-                      PointCase{u"100000e-400", 0}));
+                      PointCase{u"100000e-400", 0}),
+    [](const auto& info) { return test_names::fromInput(QStringView(info.param.text)); });
 
 }  // namespace
 }  // namespace tallimer

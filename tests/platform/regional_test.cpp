@@ -9,6 +9,7 @@
 
 #include "locales.h"
 #include "platform/regional.h"
+#include "test_names.h"
 
 namespace tallimer {
 namespace {
@@ -20,6 +21,10 @@ struct LocaleCase {
     int primary;
     int secondary;
 };
+
+void PrintTo(const LocaleCase& c, std::ostream* os) {
+    *os << c.locale;
+}
 
 class RegionalFromLocale : public ::testing::TestWithParam<LocaleCase> {};
 
@@ -67,6 +72,10 @@ struct EnvironmentCase {
     const char* expected;
 };
 
+void PrintTo(const EnvironmentCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class RegionalSystem : public ::testing::TestWithParam<EnvironmentCase> {};
 
 TEST_P(RegionalSystem, HonoursTheEnvironment) {
@@ -99,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EnvironmentCase{"NumericOverridesLang", "en_US.UTF-8", "de_DE.UTF-8",
                                       ".|,|3|3"},
                       EnvironmentCase{"LangIndia", "en_IN.UTF-8", nullptr, ",|.|3|2"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test_names::ByName{});
 
 }  // namespace
 }  // namespace tallimer
