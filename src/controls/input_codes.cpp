@@ -37,6 +37,7 @@ constexpr KeyPair kKeys[] = {
     {Qt::Key_Print, 44},
     {Qt::Key_Insert, 45},
     {Qt::Key_Delete, 46},
+    {Qt::Key_Help, 47},
     {Qt::Key_Meta, 91},
     {Qt::Key_Menu, 93},
     {Qt::Key_NumLock, 144},

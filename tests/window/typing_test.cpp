@@ -166,6 +166,7 @@ TEST(WindowKeys, KeyCodesAndCharacters) {
         {Qt::Key_H, Qt::ShiftModifier, "H", 72, 'H'},
         {Qt::Key_F, Qt::AltModifier, "f", 70, 0},
         {Qt::Key_Shift, Qt::ShiftModifier, "", 16, 0},
+        {Qt::Key_unknown, Qt::NoModifier, "", 255, 0},
     };
     for (const Case& c : cases) {
         const QKeyEvent event(QEvent::KeyPress, c.key, c.mods, QString::fromLatin1(c.text));
