@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "controls/input_codes.h"
+#include "controls/key_signals.h"
 #include "controls/super_button.h"
 
 namespace tallimer {
@@ -72,9 +73,7 @@ void SuperButton::keyPressEvent(QKeyEvent* event) {
     event->accept();
     const QString text = event->text();
     const QPointer<SuperButton> self(this);
-    std::int16_t keyCode = keyCodeOf(*event);
-    std::int16_t shift = shiftOf(event->modifiers());
-    emit KeyDown(keyCode, shift);
+    raiseKeySignal(*this, &SuperButton::KeyDown, *event);
     for (const QChar character : text) {
         const auto ascii = keyAsciiOf(character);
         if (self.isNull()) {
@@ -93,14 +92,7 @@ void SuperButton::keyPressEvent(QKeyEvent* event) {
 }
 
 void SuperButton::keyReleaseEvent(QKeyEvent* event) {
-    event->accept();
-    // A held key repeats KeyDown alone; KeyUp comes once, when it is let go.
-    if (event->isAutoRepeat()) {
-        return;
-    }
-    std::int16_t keyCode = keyCodeOf(*event);
-    std::int16_t shift = shiftOf(event->modifiers());
-    emit KeyUp(keyCode, shift);
+    raiseKeyUp(*this, *event);
 }
 
 void SuperButton::focusInEvent(QFocusEvent* /*event*/) {

@@ -7,6 +7,7 @@
 
 #include "controls/control_math.h"
 #include "controls/input_codes.h"
+#include "controls/key_signals.h"
 #include "controls/vyn_vertical_scroll.h"
 
 namespace tallimer {
@@ -32,20 +33,11 @@ void VynVerticalScroll::mouseReleaseEvent(QMouseEvent* event) {
 
 void VynVerticalScroll::keyPressEvent(QKeyEvent* event) {
     event->accept();
-    std::int16_t keyCode = keyCodeOf(*event);
-    std::int16_t shift = shiftOf(event->modifiers());
-    emit KeyDown(keyCode, shift);
+    raiseKeySignal(*this, &VynVerticalScroll::KeyDown, *event);
 }
 
 void VynVerticalScroll::keyReleaseEvent(QKeyEvent* event) {
-    event->accept();
-    // A held key repeats KeyDown alone; KeyUp comes once, when it is let go.
-    if (event->isAutoRepeat()) {
-        return;
-    }
-    std::int16_t keyCode = keyCodeOf(*event);
-    std::int16_t shift = shiftOf(event->modifiers());
-    emit KeyUp(keyCode, shift);
+    raiseKeyUp(*this, *event);
 }
 
 void VynVerticalScroll::focusOutEvent(QFocusEvent* /*event*/) {
