@@ -73,18 +73,8 @@ DecStatus fitNarrow(uint128 q, int scale, bool negative, Tail tail, Decimal& out
     }
     tail = dropDigits(q, drop, tail);
     scale -= drop;
-    if (roundsUpHalfEven(tail, (q & 1) != 0)) {
-        if (q == Decimal::kMaxMagnitude) {
-            // Rounding up leaves 96 bits: one digit fewer, rounded from the exact value.
-            if (scale == 0) {
-                return DecStatus::Overflow;
-            }
-            std::uint64_t digit;
-            q = dividePow10(q, 1, digit) + (digit >= 5 ? 1 : 0);
-            --scale;
-        } else {
-            ++q;
-        }
+    if (roundKeptDigits(q, scale, tail) != DecStatus::Ok) {
+        return DecStatus::Overflow;
     }
     out = DecimalAccess::make(q, scale, negative);
     return DecStatus::Ok;

@@ -131,18 +131,8 @@ DecStatus divide(const Decimal& a, const Decimal& b, Decimal& out) {
     }
 
     uint128 q = division.quotient();
-    if (roundsUpHalfEven(division.tail(), (q & 1) != 0)) {
-        if (q == Decimal::kMaxMagnitude) {
-            // Rounding up leaves 96 bits: one digit fewer, rounded from the exact value.
-            if (scale == 0) {
-                return DecStatus::Overflow;
-            }
-            std::uint64_t digit;
-            q = dividePow10(q, 1, digit) + (digit >= 5 ? 1 : 0);
-            --scale;
-        } else {
-            ++q;
-        }
+    if (roundKeptDigits(q, scale, division.tail()) != DecStatus::Ok) {
+        return DecStatus::Overflow;
     }
     stripTrailingZeros(q, scale);
     out = DecimalAccess::make(q, scale, negative);

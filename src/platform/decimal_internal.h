@@ -97,6 +97,26 @@ DecStatus fitResult(const WideUInt& w, int scale, bool negative, Tail tail, Deci
 // The same for a value below 2^128.
 DecStatus fitNarrow(uint128 q, int scale, bool negative, Tail tail, Decimal& out);
 
+// Rounds the kept digits q (q <= the largest magnitude) half to even by the tail of the exact
+// value. Where rounding up would leave 96 bits, keeps one digit fewer: Overflow at scale 0.
+inline DecStatus roundKeptDigits(uint128& q, int& scale, Tail tail) {
+    if (!roundsUpHalfEven(tail, (q & 1) != 0)) {
+        return DecStatus::Ok;
+    }
+    if (q != Decimal::kMaxMagnitude) {
+        ++q;
+        return DecStatus::Ok;
+    }
+    // Rounding up leaves 96 bits: one digit fewer, rounded from the exact value.
+    if (scale == 0) {
+        return DecStatus::Overflow;
+    }
+    std::uint64_t digit;
+    q = dividePow10(q, 1, digit) + (digit >= 5 ? 1 : 0);
+    --scale;
+    return DecStatus::Ok;
+}
+
 // Removes trailing fractional zeros from (magnitude, scale).
 void stripTrailingZeros(uint128& magnitude, int& scale);
 
