@@ -51,4 +51,16 @@ std::optional<QRegion> paintedRegion(const QImage& look) {
     return QRegion(opaque.rect()) - masked;
 }
 
+void drawLook(QPainter& painter, const QRegion& exposed, const std::optional<QRegion>& painted,
+              const QImage& look, QSize controlSize, QRgb back) {
+    painter.setClipRegion(exposed);
+    if (painted) {
+        painter.setClipRegion(*painted, Qt::IntersectClip);
+    }
+    if (look.size() != controlSize) {
+        painter.fillRect(QRect(QPoint(0, 0), controlSize), QColor(back));
+    }
+    painter.drawImage(0, 0, look);
+}
+
 }  // namespace tallimer

@@ -25,4 +25,10 @@ inline constexpr QRgb kMaskColor = 0xFFFF00FFu;  // magenta
 // look has no pixel in the mask colour, so the whole of it is painted.
 std::optional<QRegion> paintedRegion(const QImage& look);
 
+// Draws a control's kept look at its top left, only where the paint event asks and, for a
+// masked look, only on its painted pixels. A look that has not yet followed a resize leaves the
+// rest of the control in the back colour. The clip stays for what the control draws on top.
+void drawLook(QPainter& painter, const QRegion& exposed, const std::optional<QRegion>& painted,
+              const QImage& look, QSize controlSize, QRgb back);
+
 }  // namespace tallimer

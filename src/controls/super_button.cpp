@@ -327,14 +327,7 @@ void SuperButton::drawPressedLook() {
 
 void SuperButton::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.setClipRegion(event->region());
-    if (m_Painted) {
-        painter.setClipRegion(*m_Painted, Qt::IntersectClip);
-    }
-    if (m_Surface.size() != size()) {
-        painter.fillRect(rect(), QColor(rgbFromOle(m_BackColor)));
-    }
-    painter.drawImage(0, 0, m_Surface);
+    drawLook(painter, event->region(), m_Painted, m_Surface, size(), rgbFromOle(m_BackColor));
 }
 
 QWidget* SuperButton::widgetUnderPointer() const {

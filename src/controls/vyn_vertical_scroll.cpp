@@ -243,14 +243,7 @@ void VynVerticalScroll::paintEvent(QPaintEvent* event) {
     const int SW = width();
     const int SH = height();
     QPainter painter(this);
-    painter.setClipRegion(event->region());
-    if (m_Painted) {
-        painter.setClipRegion(*m_Painted, Qt::IntersectClip);
-    }
-    if (m_Background.size() != size()) {
-        painter.fillRect(rect(), QColor(rgbFromOle(m_BackColor)));
-    }
-    painter.drawImage(0, 0, m_Background);
+    drawLook(painter, event->region(), m_Painted, m_Background, size(), rgbFromOle(m_BackColor));
     if (m_ValueMax > 0) {
         painter.drawImage(0, m_ThumbTop, stretchedThumb(m_Dragging));
         if (m_Dragging) {
