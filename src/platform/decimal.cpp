@@ -112,13 +112,6 @@ Decimal Decimal::fromInt(std::int64_t value) {
     return Decimal(magnitude, 0, value < 0);
 }
 
-std::optional<Decimal> Decimal::fromParts(uint128 magnitude, int scale, bool negative) {
-    if (magnitude > kMaxMagnitude || scale < 0 || scale > kMaxScale) {
-        return std::nullopt;
-    }
-    return Decimal(magnitude, scale, negative);
-}
-
 DecStatus Decimal::fromDouble(double value, Decimal& out) {
     if (!std::isfinite(value)) {
         return DecStatus::Overflow;

@@ -24,7 +24,13 @@ public:
 
     static Decimal fromInt(std::int64_t value);
     // nullopt when the magnitude needs more than 96 bits or the scale is outside 0..28.
-    static std::optional<Decimal> fromParts(uint128 magnitude, int scale, bool negative);
+    // Inline: line values rebuild their Decimal on every evaluation step.
+    static constexpr std::optional<Decimal> fromParts(uint128 magnitude, int scale, bool negative) {
+        if (magnitude > kMaxMagnitude || scale < 0 || scale > kMaxScale) {
+            return std::nullopt;
+        }
+        return Decimal(magnitude, scale, negative);
+    }
     // Rounds to 15 significant digits first (0.1 becomes exactly 0.1). Overflow for values
     // beyond the range, NaN and infinities; tiny values become 0.
     static DecStatus fromDouble(double value, Decimal& out);
