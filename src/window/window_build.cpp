@@ -148,6 +148,10 @@ void Rolling_Caculator::createTotalBox() {
     t.Op11->setFont(arial(15.75, true));
     t.Op11->move(15, 27);
     t.Op11->adjustSize();  // sized to its caption
+    // The designed window draws the sign 2 pixels lower than Qt places this font's glyph;
+    // the box keeps its size (the lost rows are the glyph's empty descent).
+    t.Op11->setContentsMargins(0, 2, 0, 0);
+    t.Op11->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     t.Op11->setAttribute(Qt::WA_TranslucentBackground);
 
     t.TotalAmount = new QLineEdit(QStringLiteral("Total..."), client);
