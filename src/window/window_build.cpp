@@ -23,7 +23,6 @@ constexpr std::uint32_t kKeypadBack = 0x00CCCC99;
 constexpr std::uint32_t kKeypadRed = 0x000000C8;
 constexpr std::uint32_t kKeypadGreen = 0x0001B207;
 constexpr std::uint32_t kMemoryRender = 0x000340F2;
-constexpr std::uint32_t kMemoryBack = 0x00C0E0FF;
 constexpr std::uint32_t kMemoryText = 0x000040C0;
 constexpr std::uint32_t kButtonDefaultBack = 0x00C0E0FF;
 constexpr int kRowMaxLength = 40;
@@ -187,7 +186,7 @@ void Rolling_Caculator::createMemory() {
     k.M_Buff->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     k.M_Buff->setStyleSheet(
         QStringLiteral("QLabel { background: %1; color: %2; border: 1px solid black; }")
-            .arg(toQColor(kMemoryBack).name(), toQColor(kMemoryText).name()));
+            .arg(toQColor(kMemoryColour).name(), toQColor(kMemoryText).name()));
 
     const char* const captions[] = {"M+", "MR"};
     const int lefts[] = {321, 390};
