@@ -102,17 +102,23 @@ bool loadClc(const QString& path, const RegionalSettings& settings, Tape& tape, 
 
 bool saveClc(const QString& path, const Tape& tape, const RegionalSettings& settings,
              ClcError* error) {
+    SaveSteps steps;
+    return saveClc(path, tape, settings, error, steps);
+}
+
+bool saveClc(const QString& path, const Tape& tape, const RegionalSettings& settings,
+             ClcError* error, SaveSteps& steps) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return fail(error, 0, file.errorString());
     }
     const QByteArray bytes = writeClc(tape, settings);
-    if (file.write(bytes) != bytes.size()) {
+    if (steps.write(file, bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return fail(error, 0, reason);
     }
-    if (!file.commit()) {
+    if (!steps.commit(file)) {
         return fail(error, 0, file.errorString());
     }
     return true;

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "engine/tape.h"
+#include "files/save_steps.h"
 #include "platform/regional.h"
 
 namespace tallimer {
@@ -39,6 +40,9 @@ bool loadClc(const QString& path, const RegionalSettings& settings, Tape& tape, 
 // target only once complete: a failed save leaves the previous file as it was.
 bool saveClc(const QString& path, const Tape& tape, const RegionalSettings& settings,
              ClcError* error);
+// The same through the given steps.
+bool saveClc(const QString& path, const Tape& tape, const RegionalSettings& settings,
+             ClcError* error, SaveSteps& steps);
 
 // After opening: a tape shorter than the view's rows (lastRow + 1) is extended with "+" lines
 // of empty value. Returns the scroll range the view then needs (the tape's last index minus

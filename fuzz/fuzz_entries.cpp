@@ -1,0 +1,15 @@
+#include "fuzz_entries.h"
+
+namespace tallimer::fuzz {
+
+std::span<const Target> targets() {
+    static constexpr Target kTargets[] = {
+        {"clc_reader", clcReaderEntry},
+        {"number_reading", numberReadingEntry},
+        {"total_arguments", totalArgumentsEntry},
+        {"session", sessionEntry},
+    };
+    return kTargets;
+}
+
+}  // namespace tallimer::fuzz
