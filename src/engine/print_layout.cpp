@@ -1,0 +1,80 @@
+#include "engine/print_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/total.h"
+#include "platform/number_text.h"
+
+namespace tallimer {
+
+namespace {
+
+struct PrintedLine {
+    QString op;
+    QString value;
+    double valueWidth = 0;
+};
+
+// nearest(): ties to even.
+int nearest(double x) {
+    return static_cast<int>(std::nearbyint(x));
+}
+
+}  // namespace
+
+PrintLayout layoutPrint(const Tape& tape, int decPlaces, const QString& totalText,
+                        const RegionalSettings& settings, const TextWidth& width,
+                        int linesPerPage) {
+    linesPerPage = std::max(linesPerPage, 1);
+    std::vector<PrintedLine> printed;
+    double widest = 0;
+    for (int i = 0; i < tape.size(); ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        const LineValue& value = tape.TapeNumbers[at];
+        // Read back with a "." point: under a comma setting 0,5 reads 0 and is left out.
+        if (!(readPoint(value.plainText(settings)) > 0)) {
+            continue;
+        }
+        PrintedLine line;
+        line.op = tape.TapeOps[at].isNull() ? QString() : QString(tape.TapeOps[at]);
+        line.value = rowText(value, decPlaces, settings);
+        line.valueWidth = width(line.value, false);
+        widest = std::max(widest, line.valueWidth);
+        printed.push_back(std::move(line));
+    }
+
+    PrintLayout layout;
+    layout.rightEdge = nearest(width(QStringLiteral("WWW") + totalText, true));
+    if (!printed.empty()) {
+        // A value wider than the total would start over its operator or off the paper: the
+        // column moves right to keep one "W" of room for the operator.
+        layout.rightEdge =
+            std::max(layout.rightEdge, nearest(widest + width(QStringLiteral("W"), false)));
+    }
+
+    const auto place = [&](int index, PrintedText item) {
+        const auto page = static_cast<std::size_t>(index / linesPerPage);
+        if (layout.pages.size() <= page) {
+            layout.pages.resize(page + 1);
+        }
+        item.line = index % linesPerPage;
+        layout.pages[page].push_back(std::move(item));
+    };
+    int index = 0;
+    for (PrintedLine& line : printed) {
+        if (!line.op.isEmpty()) {
+            place(index, {line.op, 0, 0, false});
+        }
+        const double x = layout.rightEdge - line.valueWidth;
+        place(index, {std::move(line.value), x, 0, false});
+        ++index;
+    }
+    place(index, {QStringLiteral("="), 0, 0, true});
+    if (!totalText.isEmpty()) {
+        place(index, {totalText, layout.rightEdge - width(totalText, true), 0, true});
+    }
+    return layout;
+}
+
+}  // namespace tallimer
