@@ -3,12 +3,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QFontMetricsF>
+#include <QFont>
 
 #include <benchmark/benchmark.h>
 
 #include "engine/print_layout.h"
 #include "platform/regional.h"
+#include "window/print_calc.h"
 #include "window/rolling_caculator.h"
 
 namespace tallimer {
@@ -48,14 +49,11 @@ void BM_PrintLayoutRealFont(benchmark::State& state) {
         tape.TapeNumbers[static_cast<std::size_t>(line)] = LineValue::integer(1 + line % 5000);
     }
     QFont regular;
-    regular.setPixelSize(200);
+    regular.setPixelSize(200);  // a 10 point font in twips
+    regular.setKerning(false);
     QFont bold = regular;
     bold.setBold(true);
-    const QFontMetricsF regularMetrics(regular);
-    const QFontMetricsF boldMetrics(bold);
-    const auto width = [&](const QString& text, bool isBold) {
-        return (isBold ? boldMetrics : regularMetrics).horizontalAdvance(text);
-    };
+    const TextWidth width = printTextWidth(regular, bold, nullptr);
     for (auto _ : state) {
         benchmark::DoNotOptimize(
             layoutPrint(tape, 2, QStringLiteral("81,928,672.00"), RegionalSettings{}, width, 60));

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "engine/total.h"
-#include "platform/number_text.h"
 
 namespace tallimer {
 
@@ -15,6 +14,20 @@ struct PrintedLine {
     QString value;
     double valueWidth = 0;
 };
+
+const LineValue kOne = LineValue::integer(1);
+
+// Shared texts for the four operators, so that a long tape does not build one per line.
+QString opText(QChar op) {
+    static const QString known[] = {QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("x"),
+                                    QStringLiteral("/")};
+    for (const QString& text : known) {
+        if (text.front() == op) {
+            return text;
+        }
+    }
+    return op.isNull() ? QString() : QString(op);
+}
 
 // nearest(): ties to even.
 int nearest(double x) {
@@ -32,12 +45,15 @@ PrintLayout layoutPrint(const Tape& tape, int decPlaces, const QString& totalTex
     for (int i = 0; i < tape.size(); ++i) {
         const auto at = static_cast<std::size_t>(i);
         const LineValue& value = tape.TapeNumbers[at];
-        // Read back with a "." point: under a comma setting 0,5 reads 0 and is left out.
-        if (!(readPoint(value.plainText(settings)) > 0)) {
+        // The line prints when its plain text, read back with a "." point, is above 0. That
+        // text reads as the value itself under a "." setting; under any other the reading
+        // stops at the decimal symbol, so 0,5 reads 0 and only values from 1 on print.
+        const bool point = settings.decimalSymbol == u'.';
+        if (!(value > LineValue()) || (!point && value < kOne)) {
             continue;
         }
         PrintedLine line;
-        line.op = tape.TapeOps[at].isNull() ? QString() : QString(tape.TapeOps[at]);
+        line.op = opText(tape.TapeOps[at]);
         line.value = rowText(value, decPlaces, settings);
         line.valueWidth = width(line.value, false);
         widest = std::max(widest, line.valueWidth);

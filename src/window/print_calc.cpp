@@ -1,6 +1,7 @@
 #include "window/print_calc.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include <QFontMetricsF>
@@ -25,7 +26,43 @@ QFont inTwips(QFont font) {
     return font;
 }
 
+// The characters a value's text is made of, besides the digits.
+constexpr QStringView kNumberSigns = u".,-+()E'";
+
+class CachedWidths {
+public:
+    CachedWidths(const QFont& regular, const QFont& bold, const QPaintDevice* device)
+        : m_metrics{QFontMetricsF(regular, device), QFontMetricsF(bold, device)} {
+        m_advance[0].fill(-1);
+        m_advance[1].fill(-1);
+    }
+
+    double operator()(const QString& text, bool bold) {
+        const std::size_t font = bold ? 1 : 0;
+        double sum = 0;
+        for (QChar c : text) {
+            if ((c < u'0' || c > u'9') && !kNumberSigns.contains(c)) {
+                return m_metrics[font].horizontalAdvance(text);
+            }
+            double& advance = m_advance[font][c.unicode()];
+            if (advance < 0) {
+                advance = m_metrics[font].horizontalAdvance(c);
+            }
+            sum += advance;
+        }
+        return sum;
+    }
+
+private:
+    std::array<QFontMetricsF, 2> m_metrics;
+    std::array<std::array<double, 128>, 2> m_advance;
+};
+
 }  // namespace
+
+TextWidth printTextWidth(const QFont& regular, const QFont& bold, const QPaintDevice* device) {
+    return CachedWidths(regular, bold, device);
+}
 
 bool printCalculation(QPrinter& printer, const Tape& tape, int decPlaces, const QString& totalText,
                       const RegionalSettings& settings) {
@@ -36,7 +73,8 @@ bool printCalculation(QPrinter& printer, const Tape& tape, int decPlaces, const 
     const double scale = printer.resolution() / kTwipsPerInch;
     painter.scale(scale, scale);
 
-    const QFont regular = inTwips(painter.font());
+    QFont regular = inTwips(painter.font());
+    regular.setKerning(false);
     QFont bold = regular;
     bold.setBold(true);
     const QFontMetricsF regularMetrics(regular, &printer);
@@ -47,12 +85,8 @@ bool printCalculation(QPrinter& printer, const Tape& tape, int decPlaces, const 
         printer.pageLayout().paintRect(QPageLayout::Point).height() * kTwipsPerPoint;
     const int linesPerPage = std::max(1, static_cast<int>(pageHeight / lineHeight));
 
-    const PrintLayout layout = layoutPrint(
-        tape, decPlaces, totalText, settings,
-        [&](const QString& text, bool isBold) {
-            return (isBold ? boldMetrics : regularMetrics).horizontalAdvance(text);
-        },
-        linesPerPage);
+    const PrintLayout layout = layoutPrint(tape, decPlaces, totalText, settings,
+                                           printTextWidth(regular, bold, &printer), linesPerPage);
 
     bool printed = true;
     for (std::size_t page = 0; page < layout.pages.size() && printed; ++page) {

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -115,6 +116,23 @@ TEST(PrintCalculation, PdfReadsOperatorsValuesAndABoldTotalPageAfterPage) {
     ASSERT_EQ(ends.size(), 101);
     for (double end : ends) {
         EXPECT_NEAR(end, ends.back(), 0.5);
+    }
+}
+
+TEST(PrintCalculation, NumberWidthsAddUpAsTheFontSetsThem) {
+    QFont regular;
+    regular.setPixelSize(200);
+    regular.setKerning(false);
+    QFont bold = regular;
+    bold.setBold(true);
+    const TextWidth width = printTextWidth(regular, bold, nullptr);
+    for (const char* text : {"1,234.50", "(7.25)", "-0.001", "1E+300", "9'999", "Average : 3"}) {
+        for (bool isBold : {false, true}) {
+            const QString t = QString::fromLatin1(text);
+            EXPECT_NEAR(width(t, isBold),
+                        QFontMetricsF(isBold ? bold : regular).horizontalAdvance(t), 0.01)
+                << text << isBold;
+        }
     }
 }
 
