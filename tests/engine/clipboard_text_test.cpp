@@ -115,6 +115,35 @@ TEST(PasteTape, StopsAtTheTapeAndCountsWhatIsLeft) {
     }
 }
 
+TEST(PasteTape, HostileTextsGiveADefinedTape) {
+    QString junk(300000, Qt::Uninitialized);
+    for (qsizetype i = 0; i < junk.size(); ++i) {
+        junk[i] = QChar(static_cast<char16_t>((i * 7919 + i / 13) % 0x10000));
+    }
+    struct Case {
+        const char* name;
+        QString text;
+        const char* first;  // the first line afterwards
+    };
+    const Case cases[] = {
+        {"10 MB of digits", QString(10'000'000, u'9'), "+0"},
+        {"10 MB of signs and points", QStringLiteral("-.").repeated(5'000'000), "+0"},
+        {"10 MB of tabs then a record marker",
+         QString(10'000'000, u'\t') + QStringLiteral("\r\nDE"), "-0"},
+        {"binary junk", junk, nullptr},
+    };
+    for (const Case& c : cases) {
+        const PastedTape pasted = pasteTape(c.text, enUS(), 14, 15);
+        EXPECT_GE(pasted.tape.size(), 15) << c.name;
+        EXPECT_LE(pasted.tape.size(), kMaxTapeLines) << c.name;
+        EXPECT_EQ(pasted.tape.TapeOps.size(), pasted.tape.TapeNumbers.size()) << c.name;
+        if (c.first != nullptr) {
+            EXPECT_EQ(describe(pasted.tape).section(u' ', 0, 0), QString::fromLatin1(c.first))
+                << c.name;
+        }
+    }
+}
+
 TEST(PasteTape, CopyThenPasteKeepsTheValuesWithPlus) {
     for (const RegionalSettings& settings : {enUS(), deDE()}) {
         Tape tape = tapeOf({{u'-', "12.5"}, {u'x', "-0.001"}, {u'/', ""}, {u'+', "1234567.89"}});
