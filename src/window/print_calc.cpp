@@ -88,10 +88,12 @@ bool printCalculation(QPrinter& printer, const Tape& tape, int decPlaces, const 
     const PrintLayout layout = layoutPrint(tape, decPlaces, totalText, settings,
                                            printTextWidth(regular, bold, &printer), linesPerPage);
 
-    bool printed = true;
-    for (std::size_t page = 0; page < layout.pages.size() && printed; ++page) {
-        if (page > 0) {
-            printed = printer.newPage();
+    for (std::size_t page = 0; page < layout.pages.size(); ++page) {
+        if (page > 0 && !printer.newPage()) {
+            // Half a calculation is worse than none.
+            printer.abort();
+            painter.end();
+            return false;
         }
         for (const PrintedText& item : layout.pages[page]) {
             painter.setFont(item.bold ? bold : regular);
@@ -99,7 +101,7 @@ bool printCalculation(QPrinter& printer, const Tape& tape, int decPlaces, const 
         }
     }
     // Ending the painter sends the job.
-    return painter.end() && printed;
+    return painter.end();
 }
 
 void Rolling_Caculator::PrintCalc_Click() {
