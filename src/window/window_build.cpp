@@ -131,7 +131,10 @@ void Rolling_Caculator::createMenus() {
 
     connect(m.Clear_Total, &QAction::triggered, this, [this] { m_calc.Clear_Total_Click(); });
     connect(m.SortNm, &QAction::triggered, this, [this] { m_calc.SortNm_Click(); });
-    // Open, Save, Copy, Paste and Print are wired by the commands that own them.
+    connect(m.C_m, &QAction::triggered, this, [this] { C_m_Click(); });
+    connect(m.P_m, &QAction::triggered, this, [this] { P_m_Click(); });
+    connect(m.PrintCalc, &QAction::triggered, this, [this] { PrintCalc_Click(); });
+    // Open and Save are wired by the commands that own them.
 }
 
 void Rolling_Caculator::createTotalBox() {
