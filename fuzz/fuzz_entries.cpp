@@ -8,6 +8,7 @@ std::span<const Target> targets() {
         {"number_reading", numberReadingEntry},
         {"total_arguments", totalArgumentsEntry},
         {"session", sessionEntry},
+        {"paste", pasteEntry},
     };
     return kTargets;
 }

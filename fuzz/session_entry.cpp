@@ -24,8 +24,9 @@ constexpr int kBudget = 400;
 
 // Key codes and characters worth trying, besides any byte.
 constexpr int kKeyCodes[] = {38, 40, 33, 34, 13, 8, 48, 53, 255};
-constexpr char16_t kCharacters[] = {u'0', u'1', u'5', u'9', u'.', u',', u'*', u'+', u'-',  u'/',
-                                    13,   8,    3,    22,   u'H', u'I', u'(', u'E', u'\'', 0x202F};
+constexpr char16_t kCharacters[] = {u'0', u'1', u'5',  u'9',   u'.',  u',',  u'*', u'+',
+                                    u'-', u'/', 13,    8,      3,     22,    u'H', u'I',
+                                    u'(', u'E', u'\'', 0x202F, u'\t', u'\n', u'D'};
 
 void checkInvariants(const Calculator& calc, const FakeView& view) {
     const Tape& tape = calc.tape;
@@ -123,8 +124,25 @@ private:
         m_calc.MailCalc();
     }
 
+    // Paste of a clipboard text made of the next bytes, or of the tape's own copy.
+    void paste() {
+        const int length = m_input.upTo(64);
+        if (length == 0) {
+            m_calc.P_m(m_calc.C_m());
+            return;
+        }
+        QString text;
+        for (int i = 0; i < length; ++i) {
+            text += QChar(kCharacters[m_input.upTo(std::size(kCharacters))]);
+        }
+        if (m_input.upTo(2) == 0) {
+            text += QStringLiteral("\r\nDE");
+        }
+        m_calc.P_m(text);
+    }
+
     void step() {
-        switch (m_input.upTo(20)) {
+        switch (m_input.upTo(21)) {
             case 0:
             case 1:
             case 2:
@@ -186,6 +204,9 @@ private:
             }
             case 18:
                 m_calc.totalGotFocus();
+                break;
+            case 19:
+                paste();
                 break;
             default:
                 // The scroll bar dragged to any place, in range or not.
