@@ -114,6 +114,7 @@ TEST_F(RandomSessionTest, EveryEventKeepsTapeViewAndTotalTogether) {
     m_tallHeight = layout::clientHeightForOuter(
         layout::kTallHeightShare * window->screen()->geometry().height() * tpp, tpp);
     const MenuParts& menus = window->parts().menus;
+    window->setMessageFunction([](const QString&) {});
     bool opClicked = false;
     for (SuperButton* op : window->parts().rows.Op) {
         QObject::connect(op, &SuperButton::Click, [&] { opClicked = true; });
@@ -144,6 +145,12 @@ TEST_F(RandomSessionTest, EveryEventKeepsTapeViewAndTotalTogether) {
             menus.SortNm->trigger();
         } else if (kind < 960) {
             menus.Clear_Total->trigger();
+        } else if (kind < 967) {
+            menus.C_m->trigger();
+        } else if (kind < 974) {
+            // Through the offscreen platform's clipboard: the tape's last copy.
+            menus.P_m->trigger();
+            totalComputed = true;
         } else if (kind < 997) {
             click(visibleRow());
         } else {
