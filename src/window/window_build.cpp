@@ -7,6 +7,7 @@
 
 #include "controls/super_button.h"
 #include "controls/vyn_vertical_scroll.h"
+#include "files/file_commands.h"
 #include "platform/number_text.h"
 #include "window/entry_row.h"
 #include "window/layout_rules.h"
@@ -131,7 +132,11 @@ void Rolling_Caculator::createMenus() {
 
     connect(m.Clear_Total, &QAction::triggered, this, [this] { m_calc.Clear_Total_Click(); });
     connect(m.SortNm, &QAction::triggered, this, [this] { m_calc.SortNm_Click(); });
-    // Open, Save, Copy, Paste and Print are wired by the commands that own them.
+    for (std::size_t i = 0; i < m.LD.size(); ++i) {
+        const auto index = static_cast<std::int16_t>(i);
+        connect(m.LD[i], &QAction::triggered, this, [this, index] { m_files->LD_Click(index); });
+    }
+    // Copy, Paste and Print are wired by the commands that own them.
 }
 
 void Rolling_Caculator::createTotalBox() {
