@@ -111,6 +111,11 @@ void DriveControl::GetDir(QString& PathDir) {
     layOut();
 }
 
+const std::vector<std::int32_t>& DriveControl::EntryTypes() const {
+    m_entries.settleAll();
+    return m_entries.types;
+}
+
 QString DriveControl::FileExtention(const QString& Pattern) {
     m_ExtFilter = Pattern;
     QString here;
@@ -174,6 +179,7 @@ void DriveControl::clearSurface() {
 }
 
 int DriveControl::drawRow(QPainter& painter, int index, int top) {
+    m_entries.settle(index);
     const RowLook look = lookOf(m_entries.types[static_cast<std::size_t>(index)]);
     QFont rowFont = font();
     rowFont.setBold(index == m_SelectedEntry);

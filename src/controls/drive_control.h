@@ -51,7 +51,7 @@ public:
 
     // The listing as drawn, for the control's container and its tests.
     const std::vector<QString>& EntryNames() const { return m_entries.names; }
-    const std::vector<std::int32_t>& EntryTypes() const { return m_entries.types; }
+    const std::vector<std::int32_t>& EntryTypes() const;
     std::int32_t RowsVisible() const { return m_RowsVisible; }
     std::int32_t RowHeight() const { return m_RowHeight; }  // twips
     std::int32_t SelectedEntry() const { return m_SelectedEntry; }
@@ -99,7 +99,7 @@ private:
     bool moveByKey(std::int16_t keyCode);
 
     Sources m_sources;
-    DriveEntries m_entries;
+    mutable DriveEntries m_entries;  // mutable: files settle their read-only state on use
     std::int32_t m_RowsVisible = 0;
     std::int32_t m_RowHeight = 0;
     std::int32_t m_SelectedEntry = -1;
