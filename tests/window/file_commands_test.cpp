@@ -81,6 +81,22 @@ TEST_F(FileCommandsTest, OpenReplacesTapeViewAndTotal) {
     EXPECT_EQ(window->scrollValueMax(), 0);
 }
 
+TEST_F(FileCommandsTest, ASavedOpenedShortFileOpensAgain) {
+    // Opening pads the tape with lines of no value, which a save writes as operators alone.
+    write("short.Clc", "h\r\n+5\r\nx3\r\n");
+    answer = at("short.Clc");
+    menu(0);
+    answer = at("again.Clc");
+    menu(1);
+    EXPECT_TRUE(read("again.Clc").contains("x3\r\n+\r\n+\r\n"));
+    const QByteArray saved = state();
+    window->calculator().Clear_Total_Click();
+    menu(0);
+    EXPECT_EQ(state(), saved);
+    EXPECT_EQ(total(), QStringLiteral("15"));
+    EXPECT_EQ(failures, 0);
+}
+
 TEST_F(FileCommandsTest, CancelAMissingOrHiddenFileDoNothing) {
     type("7");
     const QByteArray before = state();
