@@ -33,6 +33,10 @@ struct SuperButtonProbe {
 };
 
 struct VynVerticalScrollProbe {
+    // Holds the real 100 ms repeat timer: it still starts and stops as the control says, but
+    // its timeouts no longer reach Timer1_Timer. The control lets window events run inside a
+    // step, so without this a real tick can slip in between the test's own under load.
+    static void holdTimer(VynVerticalScroll& s) { s.Timer1.blockSignals(true); }
     static bool tick(VynVerticalScroll& s) { return s.Timer1_Timer(); }
     static bool press(VynVerticalScroll& s, float y) { return s.pressAt(1, y); }
     static bool drag(VynVerticalScroll& s, float y, bool held = true) { return s.dragTo(held, y); }

@@ -15,6 +15,7 @@ struct Bar {
     QStringList notified;
 
     explicit Bar(int height = 240) {
+        P::holdTimer(*s);  // the tests tick by hand
         sizeTo(*s, 30, height);
         QObject::connect(s.get(), &VynVerticalScroll::Change, [this] { ++changes; });
         QObject::connect(s.get(), &VynVerticalScroll::PropertyChanged,
@@ -273,6 +274,7 @@ TEST(VynVerticalScrollInput, KeysArePassedOn) {
 TEST(VynVerticalScrollInput, DeletedInItsChangeHandler) {
     for (int route = 0; route < 3; ++route) {
         auto* s = new VynVerticalScroll;
+        P::holdTimer(*s);
         QObject::connect(s, &VynVerticalScroll::Change, [s] { delete s; });
         if (route == 0) {
             s->setValue(5);
