@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/super_button.h"
+#include "controls/vyn_vertical_scroll.h"
 #include "files/load_save.h"
 #include "files/strip_extension.h"
 #include "test_names.h"
@@ -169,6 +170,7 @@ TEST_F(LoadSaveTest, DoubleClickOnAFolderOnlyOpensIt) {
 TEST_F(LoadSaveTest, PagingKeysInTheBoxGoToTheList) {
     QTest::keyClick(&box(), Qt::Key_Down);
     EXPECT_EQ(QApplication::focusWidget(), &dialog->DriveList());
+    EXPECT_EQ(dialog->DriveList().sFiles().Value(), 1);  // the key only moved the focus
 }
 
 }  // namespace
