@@ -65,7 +65,6 @@ DriveControl::DriveControl(QWidget* parent, Sources sources)
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSizeF(15.75);
     arial.setWeight(QFont::Normal);
-    arial.setStyleStrategy(QFont::PreferDefault);
     setFont(arial);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // the hover feedback
@@ -147,15 +146,9 @@ void DriveControl::layOut() {
     m_rowPixels = std::max(1, QFontMetrics(font()).height());
     m_RowHeight = static_cast<std::int32_t>(nearest(m_rowPixels * twipsPerPixel()));
     const int last = m_entries.last();
-    int firstCut = 0;  // the first entry whose row ends below the control
-    for (int i = 1; i <= last; ++i) {
-        if (static_cast<long long>(i) * m_rowPixels > h) {
-            firstCut = i;
-            break;
-        }
-    }
-    if (firstCut > 0) {
-        m_RowsVisible = firstCut - 1;
+    const int wholeRows = h / m_rowPixels;  // row i ends at i rows' height
+    if (last > wholeRows) {
+        m_RowsVisible = wholeRows;
         std::int32_t valueMax = last - m_RowsVisible;
         if (valueMax < m_RowsVisible) {
             valueMax = m_RowsVisible + 1;
