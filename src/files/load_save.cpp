@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QValidator>
 
 #include <algorithm>
 
@@ -36,15 +35,6 @@ void setColour(QWidget& widget, QPalette::ColorRole role, std::uint32_t ole) {
     widget.setPalette(palette);
 }
 
-// Pasted or dropped text obeys the same rule as typed characters.
-class FileNameValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& /*pos*/) const override {
-        return withoutDiscarded(input) == input ? Acceptable : Invalid;
-    }
-};
-
 }  // namespace
 
 LoadSave::LoadSave(QString& calcFilePath, QWidget* owner, DriveControl::Sources sources)
@@ -63,7 +53,6 @@ LoadSave::LoadSave(QString& calcFilePath, QWidget* owner, DriveControl::Sources 
     m_txtSearchSpec = new QLineEdit(this);
     place(*m_txtSearchSpec, 1575, 3480, 5355, 420);
     m_txtSearchSpec->setFont(arial(15.75, false));
-    m_txtSearchSpec->setValidator(new FileNameValidator(m_txtSearchSpec));
     m_txtSearchSpec->installEventFilter(this);
     connect(m_txtSearchSpec, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_calcFilePath = text; });

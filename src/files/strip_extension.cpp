@@ -1,6 +1,6 @@
 #include "files/strip_extension.h"
 
-#include <algorithm>
+#include <QStringView>
 
 namespace tallimer {
 
@@ -10,16 +10,7 @@ QString StripExtension(const QString& text) {
 }
 
 bool discardedInFileName(QChar character) {
-    static constexpr char16_t kDiscarded[] = u"*/:<>?\\\"|";
-    const char16_t c = character.unicode();
-    return std::find(std::begin(kDiscarded), std::end(kDiscarded) - 1, c) !=
-           std::end(kDiscarded) - 1;
-}
-
-QString withoutDiscarded(const QString& text) {
-    QString out = text;
-    out.removeIf(discardedInFileName);
-    return out;
+    return QStringView(u"*/:<>?\\\"|").contains(character);
 }
 
 }  // namespace tallimer

@@ -12,7 +12,4 @@ QString StripExtension(const QString& text);
 // The characters the file-name box discards as they are typed: * / : < > ? \ " and |.
 bool discardedInFileName(QChar character);
 
-// `text` without the characters the box discards: what typing it into the box leaves.
-QString withoutDiscarded(const QString& text);
-
 }  // namespace tallimer
