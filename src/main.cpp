@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cli/help_text.h"
 #include "cli/total_command.h"
 #include "controls/controls_gallery.h"
 #include "window/rolling_caculator.h"
@@ -26,6 +27,10 @@ int main(int argc, char** argv) {
     // Answered before any Qt object exists, so it works without a display.
     if (hasArgument(argc, argv, "--version")) {
         std::printf("%s %s\n", kTitle, TALLIMER_VERSION);
+        return 0;
+    }
+    if (hasArgument(argc, argv, "--help")) {
+        std::fputs(tallimer::helpText().constData(), stdout);
         return 0;
     }
 

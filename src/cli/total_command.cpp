@@ -7,6 +7,7 @@
 #include <cstring>
 #include <optional>
 
+#include "cli/help_text.h"
 #include "engine/tape.h"
 #include "engine/total.h"
 #include "files/clc_format.h"
@@ -15,16 +16,6 @@
 namespace tallimer {
 
 namespace {
-
-constexpr char kUsage[] =
-    "Usage: tallimer --total FILE [--decimals 0..6|variable] "
-    "[--function numbers|average|mean|mode]\n"
-    "       tallimer --help\n"
-    "\n"
-    "Prints the total of the calculation file FILE as the total box shows it.\n"
-    "  --decimals   places after the decimal symbol: 0 to 6, or variable (25 means the same;\n"
-    "               the default)\n"
-    "  --function   numbers (the running total, the default), average, mean or mode\n";
 
 struct TotalOptions {
     QString file;
@@ -130,7 +121,7 @@ bool isOption(const char* argument, const char* name) {
 bool isTotalCommand(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (isOption(argv[i], "--total") || isOption(argv[i], "--decimals") ||
-            isOption(argv[i], "--function") || std::strcmp(argv[i], "--help") == 0) {
+            isOption(argv[i], "--function")) {
             return true;
         }
     }
@@ -139,14 +130,10 @@ bool isTotalCommand(int argc, char** argv) {
 
 int runTotalCommand(const QStringList& arguments, const RegionalSettings& settings, QByteArray& out,
                     QByteArray& err) {
-    if (arguments.contains(QStringLiteral("--help"))) {
-        out.append(kUsage);
-        return 0;
-    }
     QString problem;
     const std::optional<TotalOptions> options = parseOptions(arguments, problem);
     if (!options) {
-        err.append("tallimer: ").append(problem.toLocal8Bit()).append("\n").append(kUsage);
+        err.append("tallimer: ").append(problem.toLocal8Bit()).append("\n").append(totalUsage());
         return 2;
     }
     Tape tape;

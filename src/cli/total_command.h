@@ -7,13 +7,13 @@
 
 namespace tallimer {
 
-// True when the command line asks for the headless total (or its usage), which runs before
-// any application object exists and needs no display.
+// True when the command line asks for the headless total, which runs before any application
+// object exists and needs no display.
 bool isTotalCommand(int argc, char** argv);
 
-// `tallimer --total FILE [--decimals 0..6|variable|25] [--function numbers|average|mean|mode]`
-// and `tallimer --help`. `arguments` excludes the program name. Writes what the process prints
-// to `out` and `err` and returns its exit code: 0 done, 1 file not readable, 2 bad arguments.
+// `tallimer --total FILE [--decimals 0..6|variable|25] [--function numbers|average|mean|mode]`.
+// `arguments` excludes the program name. Writes what the process prints to `out` and `err` and
+// returns its exit code: 0 done, 1 file not readable, 2 bad arguments.
 int runTotalCommand(const QStringList& arguments, const RegionalSettings& settings, QByteArray& out,
                     QByteArray& err);
 

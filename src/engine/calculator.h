@@ -80,6 +80,11 @@ public:
     void MemoryRc_LostFocus(int index);
     void SortNm_Click();
 
+    // Clipboard: the text "Copy Numbers..." puts there, and "Paste Numbers..." of a clipboard
+    // text, which answers how many of its lines did not go on the tape.
+    QString C_m() const;
+    qsizetype P_m(QStringView text);
+
 private:
     int viewOffset() const;
     int viewOffsetMax() const;

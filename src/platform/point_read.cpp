@@ -19,59 +19,72 @@ bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+// More significant digits than any double needs to round correctly (767).
+constexpr std::size_t kKeptDigits = 800;
+
 class PointReader {
 public:
     explicit PointReader(QStringView text) : m_text(text) {}
 
     double read() {
+        bool negative = false;
         if (skipToNext() && (current() == u'+' || current() == u'-')) {
-            if (current() == u'-') {
-                m_number.push_back('-');
-            }
+            negative = current() == u'-';
             ++m_pos;
         }
+        // The significant digits as an integer and its power of ten. Beyond the digits a
+        // double can ever need, the rest only counts: their places, and whether any is non-zero,
+        // so that a line of millions of digits reads in one pass and rounds the same.
         bool point = false;
-        int integerDigits = 0;  // significant ones, for the out-of-range case
-        int leadingFractionZeros = 0;
-        bool nonZeroSeen = false;
-        int digits = 0;
+        bool anyDigit = false;
+        bool sticky = false;
+        int power = 0;
         while (skipToNext()) {
             const QChar c = current();
             if (isDigit(c)) {
-                m_number.push_back(char(c.unicode()));
-                ++digits;
-                nonZeroSeen = nonZeroSeen || c != u'0';
-                if (!point && nonZeroSeen) {
-                    ++integerDigits;
-                } else if (point && !nonZeroSeen) {
-                    ++leadingFractionZeros;
+                anyDigit = true;
+                const char digit = char(c.unicode());
+                if (m_digits.empty() && digit == '0') {
+                    power -= point ? 1 : 0;
+                } else if (m_digits.size() < kKeptDigits) {
+                    m_digits.push_back(digit);
+                    power -= point ? 1 : 0;
+                } else {
+                    power += point ? 0 : 1;
+                    sticky = sticky || digit != '0';
                 }
             } else if (c == u'.' && !point) {
-                m_number.push_back('.');
                 point = true;
             } else {
                 break;
             }
             ++m_pos;
         }
-        if (digits == 0) {
+        if (!anyDigit) {
             return 0.0;
         }
         const int exponent = readExponent();
-        if (exponent != 0) {
-            m_number.push_back('e');
-            m_number.append(std::to_string(exponent));
+        if (m_digits.empty()) {
+            return 0.0;
         }
+        if (sticky) {
+            m_digits.push_back('1');
+            --power;
+        }
+        const int scale = power + exponent;
+        std::string number = negative ? "-" : "";
+        number += m_digits;
+        number += 'e';
+        number += std::to_string(scale);
         double value = 0.0;
         const auto [end, error] =
-            std::from_chars(m_number.data(), m_number.data() + m_number.size(), value);
+            std::from_chars(number.data(), number.data() + number.size(), value);
         if (error == std::errc::result_out_of_range) {
             // Beyond the double range: infinity for a huge value (a later conversion then
             // reports the overflow), zero for a tiny one.
-            const int magnitude =
-                integerDigits > 0 ? integerDigits + exponent : exponent - leadingFractionZeros;
-            value = magnitude > 0 ? HUGE_VAL : 0.0;
-            if (m_number.front() == '-') {
+            const int leadingPlace = static_cast<int>(m_digits.size()) - 1 + scale;
+            value = leadingPlace >= 0 ? HUGE_VAL : 0.0;
+            if (negative) {
                 value = -value;
             }
         }
@@ -113,7 +126,7 @@ private:
 
     QStringView m_text;
     qsizetype m_pos = 0;
-    std::string m_number;
+    std::string m_digits;
 };
 
 }  // namespace

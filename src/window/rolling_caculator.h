@@ -10,7 +10,10 @@
 #include "engine/calculator.h"
 #include "engine/calculator_view.h"
 #include "platform/regional.h"
+#include "window/message_box.h"
 #include "window/window_parts.h"
+
+class QPrinterInfo;
 
 namespace tallimer {
 
@@ -43,6 +46,15 @@ public:
     // True for a moment after the tall layout or the return from it, while the window system
     // may still report the maximize that led there.
     bool layoutSettling() const;
+
+    // "Copy Numbers...", "Paste Numbers..." and "Print Calculation..." (on the default
+    // printer; printTo takes any, a null one meaning there is none).
+    void C_m_Click();
+    void P_m_Click();
+    void PrintCalc_Click();
+    void printTo(const QPrinterInfo& printerInfo);
+    // Replaces the message box, so that tests read what the user would be told.
+    void setMessageFunction(MessageFunction show);
 
     // CalculatorView
     int rowPoolSize() const override;
@@ -102,6 +114,7 @@ private:
     void placeRows(int lastRow);
 
     bool validRow(int row) const;
+    void message(const QString& text);
 
     RegionalSettings m_settings;
     Calculator m_calc;
@@ -120,6 +133,7 @@ private:
     QElapsedTimer m_ownChangeClock;
     std::vector<std::uint32_t> m_rowBackground;
     std::vector<std::uint32_t> m_rowTextColour;
+    MessageFunction m_message;  // empty: the message box
 };
 
 }  // namespace tallimer

@@ -132,11 +132,13 @@ void Rolling_Caculator::createMenus() {
 
     connect(m.Clear_Total, &QAction::triggered, this, [this] { m_calc.Clear_Total_Click(); });
     connect(m.SortNm, &QAction::triggered, this, [this] { m_calc.SortNm_Click(); });
+    connect(m.C_m, &QAction::triggered, this, [this] { C_m_Click(); });
+    connect(m.P_m, &QAction::triggered, this, [this] { P_m_Click(); });
+    connect(m.PrintCalc, &QAction::triggered, this, [this] { PrintCalc_Click(); });
     for (std::size_t i = 0; i < m.LD.size(); ++i) {
         const auto index = static_cast<std::int16_t>(i);
         connect(m.LD[i], &QAction::triggered, this, [this, index] { m_files->LD_Click(index); });
     }
-    // Copy, Paste and Print are wired by the commands that own them.
 }
 
 void Rolling_Caculator::createTotalBox() {

@@ -1,0 +1,45 @@
+#include "cli/help_text.h"
+
+namespace tallimer {
+
+namespace {
+
+constexpr char kTotalSynopsis[] = "tallimer --total FILE [--decimals PLACES] [--function NAME]\n";
+
+constexpr char kTotalOptions[] =
+    "  --total FILE        print the total of the calculation file FILE as the total box\n"
+    "                      shows it, and exit; no display is needed\n"
+    "  --decimals PLACES   with --total: 0 to 6, or variable (the default; 25 means the same)\n"
+    "  --function NAME     with --total: numbers (the running total, the default), average,\n"
+    "                      mean (the middle value) or mode (the most frequent value)\n";
+
+}  // namespace
+
+QByteArray helpText() {
+    QByteArray text("Usage: tallimer [FILE.Clc]\n");
+    text += "       ";
+    text += kTotalSynopsis;
+    text +=
+        "       tallimer --controls-gallery\n"
+        "       tallimer --version\n"
+        "       tallimer --help\n"
+        "\n"
+        "Without options, opens the calculator window. Arguments that contain \".Clc\" name\n"
+        "a calculation file to open in it.\n"
+        "\n";
+    text += kTotalOptions;
+    text +=
+        "  --controls-gallery  show the painted buttons and scroll bars in all their looks\n"
+        "  --version           print the name and version, and exit\n"
+        "  --help              print this help, and exit\n"
+        "\n"
+        "--total exits 0 when it printed the total, 1 when the file cannot be read and 2 on\n"
+        "bad arguments. Numbers follow LC_ALL, LC_NUMERIC or LANG. See tallimer(1).\n";
+    return text;
+}
+
+QByteArray totalUsage() {
+    return QByteArray("Usage: ") + kTotalSynopsis + kTotalOptions;
+}
+
+}  // namespace tallimer

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include "engine/tape.h"
+#include "platform/regional.h"
+
+namespace tallimer {
+
+// The text "Copy Numbers..." puts on the clipboard: every line's standard text from line 0 to
+// the last ("0" for a cleared line, "" for an empty one), CR LF between lines and none after
+// the last. Operators are not written.
+QString copyText(const Tape& tape, const RegionalSettings& settings);
+
+// What "Paste Numbers..." makes of a clipboard text.
+struct PastedTape {
+    Tape tape;
+    int valueMax = 0;         // the tape view's new ValueMax
+    qsizetype lostLines = 0;  // lines (records) of the text that did not go on the tape
+};
+
+// The tape pasted from `text` onto a tape of `clearedLines` cleared lines viewed through rows
+// 0..lastRow. Lines are split at CR LF only. A text whose last line is "DE" is a list of
+// tab-separated records (field 1 empty: "-", else "+"; field 4 the amount with a "." point,
+// kept as a binary double); any other text is a column whose lines' first fields are read
+// with the user's rules, then with a "." point. A column stops 32001 lines below the view,
+// records at the tape's 32768 lines; what is left over is counted in lostLines. A text longer
+// than the tape is read only as far as the tape goes, then scanned for its line count.
+PastedTape pasteTape(QStringView text, const RegionalSettings& settings, int lastRow,
+                     int clearedLines);
+
+}  // namespace tallimer

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+class QWidget;
+
+namespace tallimer {
+
+// How the window tells the user something: the real one is a modal box, tests read the text.
+using MessageFunction = std::function<void(const QString& text)>;
+
+// The program's message box: title "Tallimer Calculator", one OK button, no icon.
+void showMessageBox(QWidget* parent, const QString& text);
+
+}  // namespace tallimer

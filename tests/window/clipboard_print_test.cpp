@@ -1,0 +1,147 @@
+#include <QAction>
+#include <QClipboard>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "window/print_calc.h"
+#include "window_fixture.h"
+
+namespace tallimer {
+namespace {
+
+class ClipboardPrintTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        window->setMessageFunction([this](const QString& text) { messages << text; });
+    }
+
+    void trigger(QAction* item) {
+        item->trigger();
+        settle();
+    }
+
+    QStringList messages;
+};
+
+TEST_F(ClipboardPrintTest, CopyAndPasteThroughTheSystemClipboard) {
+    type("12.5-3");
+    QGuiApplication::clipboard()->setText(QStringLiteral("stale"));
+    trigger(window->parts().menus.C_m);
+    const QString copied = QGuiApplication::clipboard()->text();
+    const Calculator& calc = window->calculator();
+    EXPECT_EQ(copied,
+              QStringLiteral("12.5\r\n3") + QStringLiteral("\r\n0").repeated(calc.tape.size() - 2));
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("1,234.50\r\n(5)\r\n7x"));
+    trigger(window->parts().menus.P_m);
+    EXPECT_EQ(total(), QStringLiteral("1236.5"));
+    EXPECT_EQ(row(0)->text(), QStringLiteral("1234.5"));
+    EXPECT_EQ(row(1)->text(), QStringLiteral("-5"));
+    EXPECT_EQ(op(1)->Caption(), QStringLiteral("+"));
+    EXPECT_EQ(row(3)->text(), QString());
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(ClipboardPrintTest, PasteTellsHowManyLinesDidNotFit) {
+    const int lines = 40000;
+    QGuiApplication::clipboard()->setText(QStringLiteral("1\r\n").repeated(lines - 1) + u'1');
+    trigger(window->parts().menus.P_m);
+    const int pasted = window->lastRow() + 1 + 32001;
+    EXPECT_EQ(window->calculator().tape.size(), pasted);
+    EXPECT_EQ(total(), QString::number(pasted));
+    EXPECT_EQ(
+        messages,
+        QStringList{
+            QStringLiteral("%1 lines of the clipboard were not pasted.").arg(lines - pasted)});
+}
+
+TEST_F(ClipboardPrintTest, WithoutAPrinterTheMessageShowsAndNothingChanges) {
+    type("7+8");
+    window->printTo(QPrinterInfo());
+    EXPECT_EQ(messages, QStringList{QStringLiteral(
+                            "There is no printer: set up a default printer to print the "
+                            "calculation.")});
+    EXPECT_EQ(total(), QStringLiteral("15"));
+    EXPECT_EQ(row(1)->text(), QStringLiteral("8"));
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(30000)) << program.toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST(PrintCalculation, PdfReadsOperatorsValuesAndABoldTotalPageAfterPage) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString pdf = dir.filePath(QStringLiteral("tape.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+
+    // 12.5 - 3, then 98 lines of 1: more than one page.
+    Tape tape;
+    tape.resize(100, u'+');
+    for (std::size_t i = 0; i < 100; ++i) {
+        tape.TapeNumbers[i] = Decimal::fromInt(1);
+    }
+    tape.TapeNumbers[0] = *Decimal::fromParts(125, 1, false);
+    tape.TapeNumbers[1] = Decimal::fromInt(3);
+    tape.TapeOps[1] = u'-';
+    ASSERT_TRUE(printCalculation(printer, tape, 2, QStringLiteral("107.50"), RegionalSettings{}));
+
+    EXPECT_TRUE(
+        run(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression("Pages:\\s+2\\n")));
+    const QString first = run(QStringLiteral("pdftotext"), {"-layout", "-l", "1", pdf, "-"});
+    EXPECT_TRUE(first.contains(QRegularExpression("^\\+\\s+12\\.50\\n-\\s+3\\.00\\n")))
+        << first.left(200).toStdString();
+    const QString last = run(QStringLiteral("pdftotext"), {"-layout", "-f", "2", pdf, "-"});
+    EXPECT_TRUE(last.contains(QRegularExpression("\\n=\\s+107\\.50\\n"))) << last.toStdString();
+    EXPECT_TRUE(run(QStringLiteral("pdffonts"), {pdf}).contains(QStringLiteral("Bold")));
+
+    // Every value ends where the total ends.
+    const QString boxes = run(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+    const QRegularExpression word(R"re(xMax="([0-9.]+)"[^>]*>([0-9.]+)</word>)re");
+    QList<double> ends;
+    for (const QRegularExpressionMatch& match : word.globalMatch(boxes)) {
+        ends << match.captured(1).toDouble();
+    }
+    ASSERT_EQ(ends.size(), 101);
+    for (double end : ends) {
+        EXPECT_NEAR(end, ends.back(), 0.5);
+    }
+}
+
+TEST(PrintCalculation, NumberWidthsAddUpAsTheFontSetsThem) {
+    QFont regular;
+    regular.setPixelSize(200);
+    regular.setKerning(false);
+    QFont bold = regular;
+    bold.setBold(true);
+    const TextWidth width = printTextWidth(regular, bold, nullptr);
+    for (const char* text : {"1,234.50", "(7.25)", "-0.001", "1E+300", "9'999", "Average : 3"}) {
+        for (bool isBold : {false, true}) {
+            const QString t = QString::fromLatin1(text);
+            EXPECT_NEAR(width(t, isBold),
+                        QFontMetricsF(isBold ? bold : regular).horizontalAdvance(t), 0.01)
+                << text << isBold;
+        }
+    }
+}
+
+TEST(PrintCalculation, AJobThatCannotStartIsReported) {
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("/nonexistent-folder/tape.pdf"));
+    EXPECT_FALSE(printCalculation(printer, Tape(), 25, QString(), RegionalSettings{}));
+}
+
+}  // namespace
+}  // namespace tallimer
