@@ -106,6 +106,12 @@ bool ClcReader::takeLine(QByteArrayView line) {
     }
     const QChar op = line.isEmpty() ? QChar() : QChar::fromLatin1(line.front());
     const QByteArrayView valueText = line.isEmpty() ? line : line.sliced(1);
+    if (!line.isEmpty() && valueText.isEmpty()) {
+        // An operator alone is how a line without a value is saved: it reads back as one.
+        m_read.TapeOps.push_back(op);
+        m_read.TapeNumbers.emplace_back();
+        return true;
+    }
     Decimal value;
     const ReadStatus status = readPlainNumber(valueText, m_settings.decimalSymbol, value)
                                   ? ReadStatus::Ok
@@ -117,9 +123,8 @@ bool ClcReader::takeLine(QByteArrayView line) {
             return fail(fileLine,
                         quoted(valueText) + QStringLiteral(" is beyond the number range"));
         case ReadStatus::Invalid:
-            return fail(fileLine, line.isEmpty() ? QStringLiteral("the line is empty")
-                                  : valueText.isEmpty()
-                                      ? QStringLiteral("the line holds no value")
+            return fail(fileLine, line.isEmpty()
+                                      ? QStringLiteral("the line is empty")
                                       : quoted(valueText) + QStringLiteral(" is not a number"));
     }
     m_read.TapeOps.push_back(op);

@@ -19,6 +19,7 @@ constexpr int kBorder = 2;
 EntryRow::EntryRow(int index, QWidget* parent) : QLineEdit(parent), m_index(index) {
     setFrame(false);
     setTextMargins(kBorder, 0, kBorder, 0);
+    setAcceptDrops(false);  // a file dropped on a row goes to the window, which opens it
 }
 
 int EntryRow::selectionStartNow() const {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -9,6 +10,7 @@
 
 #include "controls/super_button.h"
 #include "controls/vyn_vertical_scroll.h"
+#include "files/file_commands.h"
 #include "platform/number_text.h"
 #include "window/app_icon.h"
 #include "window/entry_row.h"
@@ -22,6 +24,7 @@ Rolling_Caculator::Rolling_Caculator(const RegionalSettings& settings, QWidget* 
     setWindowTitle(QStringLiteral("Tallimer Calculator 6"));
     setWindowIcon(appIcon());
     m_keyFilter = new RowKeyFilter(m_calc, *this, this);
+    m_files = new FileCommands(m_calc, *this);
 
     // Creation order is stacking order: later controls lie in front.
     createClientArea();
@@ -77,7 +80,7 @@ void Rolling_Caculator::Form_Activate() {
 }
 
 void Rolling_Caculator::openCommandLineFile() {
-    // A ".Clc" file named on the command line is opened here once the file commands exist.
+    m_files->openStartupFile(QCoreApplication::arguments().mid(1));
 }
 
 double Rolling_Caculator::twipsPerPixel() const {

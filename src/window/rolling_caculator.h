@@ -17,6 +17,7 @@ class QPrinterInfo;
 
 namespace tallimer {
 
+class FileCommands;
 class RowKeyFilter;
 
 // The calculator's main window: the tape view (entry rows, operator buttons, scroll bar), the
@@ -31,6 +32,7 @@ public:
     ~Rolling_Caculator() override;
 
     Calculator& calculator() { return m_calc; }
+    FileCommands& fileCommands() { return *m_files; }
     const WindowParts& parts() const { return m_parts; }
     int lastRow() const { return m_LastRow; }
     std::int32_t savedLeft() const { return m_SavedLeft; }
@@ -118,6 +120,7 @@ private:
     Calculator m_calc;
     WindowParts m_parts;
     RowKeyFilter* m_keyFilter = nullptr;
+    FileCommands* m_files = nullptr;  // open, save and dropped files
 
     std::int16_t m_LastRow = 0;
     QVariant m_BecameActive;       // empty until the window first becomes active

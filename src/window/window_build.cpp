@@ -7,6 +7,7 @@
 
 #include "controls/super_button.h"
 #include "controls/vyn_vertical_scroll.h"
+#include "files/file_commands.h"
 #include "platform/number_text.h"
 #include "window/entry_row.h"
 #include "window/layout_rules.h"
@@ -134,7 +135,10 @@ void Rolling_Caculator::createMenus() {
     connect(m.C_m, &QAction::triggered, this, [this] { C_m_Click(); });
     connect(m.P_m, &QAction::triggered, this, [this] { P_m_Click(); });
     connect(m.PrintCalc, &QAction::triggered, this, [this] { PrintCalc_Click(); });
-    // Open and Save are wired by the commands that own them.
+    for (std::size_t i = 0; i < m.LD.size(); ++i) {
+        const auto index = static_cast<std::int16_t>(i);
+        connect(m.LD[i], &QAction::triggered, this, [this, index] { m_files->LD_Click(index); });
+    }
 }
 
 void Rolling_Caculator::createTotalBox() {

@@ -40,6 +40,13 @@ TEST(PrintLayout, OnlyValuesAboveZeroPrint) {
     Tape withDouble = tapeOf({{u'x', "1.5"}, {0, "4"}});
     withDouble.TapeNumbers.push_back(LineValue::fromDouble(0.25));
     withDouble.TapeOps.push_back(u'+');
+    // Doubles are read back from their text: a tiny one shows as 0, a huge one keeps its
+    // exponent and, under a comma, reads as its first digit.
+    Tape doubles;
+    for (const double d : {1e-30, 1.5e300}) {
+        doubles.TapeNumbers.push_back(LineValue::fromDouble(d));
+        doubles.TapeOps.push_back(u'+');
+    }
     const Case cases[] = {
         {"cleared tape prints only =", tapeOf({{u'+', ""}, {u'+', "0"}}), 25, enUS(), "", "="},
         {"negative and zero left out", tapeOf({{u'+', "-5"}, {u'+', "0"}, {u'+', "2"}}), 25, enUS(),
@@ -50,6 +57,7 @@ TEST(PrintLayout, OnlyValuesAboveZeroPrint) {
         {"no operator, a double", withDouble, 25, enUS(),
          "Average : 1.9166666666666666666666666667",
          "x 1.5 4 + 0.25 = Average : 1.9166666666666666666666666667"},
+        {"pasted doubles, comma setting", doubles, 25, deDE(), "", "+ 1,5E+300 ="},
     };
     for (const Case& c : cases) {
         const PrintLayout layout = layoutOf(c.tape, c.decPlaces, c.total, c.settings);

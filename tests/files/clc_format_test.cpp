@@ -149,7 +149,6 @@ INSTANTIATE_TEST_SUITE_P(
         FailCase{"empty file", "", 0, "header"},
         FailCase{"header only", "Tallimer Calculator 6\r\n", 0, "header line only"},
         FailCase{"header only, unended", "Tallimer Calculator 6", 0, "header line only"},
-        FailCase{"operator alone", "h\r\n+1\r\n+\r\n", 3, "no value"},
         FailCase{"empty line", "h\r\n+1\r\n\r\n+2\r\n", 3, "empty"},
         FailCase{"blank line at the end", "h\r\n+1\r\n\r\n", 3, "empty"},
         FailCase{"letters", "h\r\n+abc\r\n", 2, "\"abc\" is not a number"},

@@ -1,0 +1,230 @@
+#include "controls/drive_control.h"
+
+#include <algorithm>
+
+#include <QDir>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "controls/control_math.h"
+#include "controls/ole_color.h"
+#include "controls/vyn_vertical_scroll.h"
+
+namespace tallimer {
+
+namespace {
+
+// Twips.
+constexpr int kDefaultWidth = 4800;
+constexpr int kDefaultHeight = 3600;
+constexpr int kScrollWidth = 465;
+constexpr int kStripWidth = 60;
+constexpr int kTextLeft = 500;
+constexpr int kIconDrop = 20;
+
+constexpr std::uint32_t kStripColour = 0x00E0E0E0;
+constexpr std::uint32_t kFolderColour = 0x00FF0000;
+constexpr std::uint32_t kFileColour = 0x00000000;
+constexpr std::uint32_t kReadOnlyColour = 0x00808080;
+constexpr std::uint32_t kDriveColour = 0x00008000;
+
+struct RowLook {
+    std::uint32_t colour;
+    int icon;
+};
+
+RowLook lookOf(std::int32_t code) {
+    switch (code) {
+        case kEntryFolder:
+            return {kFolderColour, 1};
+        case kEntryFile:
+            return {kFileColour, 5};
+        case kEntryReadOnlyFile:
+            return {kReadOnlyColour, 5};
+        case kEntryDriveBase + static_cast<std::int32_t>(DriveType::Removable):
+            return {kDriveColour, 4};
+        case kEntryDriveBase + static_cast<std::int32_t>(DriveType::Optical):
+            return {kDriveColour, 2};
+        case kEntryFloppy:
+            return {kDriveColour, 3};
+        case kEntryHome:
+            return {kDriveColour, 6};
+        default:
+            return {kDriveColour, 0};  // the other drives
+    }
+}
+
+}  // namespace
+
+DriveControl::Sources DriveControl::systemSources() {
+    return {&mountedVolumes, [] { return qEnvironmentVariable("HOME"); }};
+}
+
+DriveControl::DriveControl(QWidget* parent, Sources sources)
+    : QWidget(parent), m_sources(std::move(sources)) {
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSizeF(15.75);
+    arial.setWeight(QFont::Normal);
+    setFont(arial);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);  // the hover feedback
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    for (int i = 0; i < kDriveIconCount; ++i) {
+        pImage[static_cast<std::size_t>(i)] = driveIcon(i);
+    }
+
+    m_sFiles = new VynVerticalScroll(this);
+    m_sFiles->setValueMin(1);
+    m_sFiles->m_Value = 1;
+    connect(m_sFiles, &VynVerticalScroll::Change, this, [this] { sFiles_Change(); });
+    connect(m_sFiles, &VynVerticalScroll::KeyDown, this,
+            [this](std::int16_t& keyCode, std::int16_t&) { moveByKey(keyCode); });
+
+    resize(pixels(kDefaultWidth), pixels(kDefaultHeight));
+    QString here;
+    GetDir(here);
+}
+
+double DriveControl::twipsPerPixel() const {
+    const int dpi = logicalDpiY();
+    return dpi > 0 ? 1440.0 / dpi : 15.0;
+}
+
+int DriveControl::pixels(double twips) const {
+    int out = 0;
+    return narrowTo(twips / twipsPerPixel(), out) ? out : 0;
+}
+
+void DriveControl::GetDir(QString& PathDir) {
+    if (PathDir.isEmpty()) {
+        PathDir = QDir::currentPath();
+    } else {
+        // An unreachable folder leaves the current one, which is then listed again.
+        QDir::setCurrent(PathDir);
+    }
+    const std::vector<Volume> volumes =
+        m_sources.volumes ? m_sources.volumes() : std::vector<Volume>{};
+    const QString home = m_sources.home ? m_sources.home() : QString();
+    m_entries = collectEntries(QDir::currentPath(), volumes, home, m_ExtFilter);
+    m_SelectedEntry = -1;
+    layOut();
+}
+
+const std::vector<std::int32_t>& DriveControl::EntryTypes() const {
+    m_entries.settleAll();
+    return m_entries.types;
+}
+
+QString DriveControl::FileExtention(const QString& Pattern) {
+    m_ExtFilter = Pattern;
+    QString here;
+    GetDir(here);
+    return {};
+}
+
+void DriveControl::resizeEvent(QResizeEvent* /*event*/) {
+    layOut();
+}
+
+void DriveControl::layOut() {
+    const int w = width();
+    const int h = height();
+    const int scrollWidth = pixels(kScrollWidth);
+    m_sFiles->setGeometry(w - scrollWidth, 0, scrollWidth, h);
+
+    m_Background = QImage(std::max(w, 1), std::max(h, 1), QImage::Format_RGB32);
+    m_Background.fill(rgbFromOle(0x00FFFFFF));
+    {
+        QPainter painter(&m_Background);
+        const int strip = pixels(kStripWidth);
+        painter.fillRect(QRect(w - strip, 0, strip, h), rgbFromOle(kStripColour));
+    }
+    clearSurface();
+
+    // Every row is one printed line of the font; measured even when nothing is listed, so no
+    // row is ever laid out with no height.
+    m_rowPixels = std::max(1, QFontMetrics(font()).height());
+    m_RowHeight = static_cast<std::int32_t>(nearest(m_rowPixels * twipsPerPixel()));
+    const int last = m_entries.last();
+    const int wholeRows = h / m_rowPixels;  // row i ends at i rows' height
+    if (last > wholeRows) {
+        m_RowsVisible = wholeRows;
+        std::int32_t valueMax = last - m_RowsVisible;
+        if (valueMax < m_RowsVisible) {
+            valueMax = m_RowsVisible + 1;
+        }
+        // With no whole row visible the range would collapse onto ValueMin.
+        valueMax = std::max(valueMax, m_sFiles->ValueMin() + 1);
+        m_sFiles->setValueLargeChange(m_RowsVisible);
+        m_sFiles->setValueMax(valueMax);
+        m_sFiles->setVisible(true);
+    } else {
+        m_RowsVisible = last + 1;
+        m_sFiles->setValueLargeChange(1);
+        m_sFiles->setValueMax(2);
+        m_sFiles->setVisible(false);
+    }
+    m_sFiles->setValue(1);  // raises Change, which draws the rows
+}
+
+void DriveControl::clearSurface() {
+    m_Surface = m_Background;
+}
+
+int DriveControl::drawRow(QPainter& painter, int index, int top) {
+    m_entries.settle(index);
+    const RowLook look = lookOf(m_entries.types[static_cast<std::size_t>(index)]);
+    QFont rowFont = font();
+    rowFont.setBold(index == m_SelectedEntry);
+    painter.setFont(rowFont);
+    painter.setPen(QColor::fromRgb(rgbFromOle(look.colour)));
+    painter.drawImage(0, top + pixels(kIconDrop), pImage[static_cast<std::size_t>(look.icon)]);
+    const QFontMetrics metrics(rowFont);
+    painter.drawText(pixels(kTextLeft), top + metrics.ascent(),
+                     m_entries.names[static_cast<std::size_t>(index)]);
+    return top + m_rowPixels;
+}
+
+void DriveControl::sFiles_Change() {
+    clearSurface();
+    QPainter painter(&m_Surface);
+    const int first = m_sFiles->Value();
+    const int last = std::min(m_entries.last(), first + m_RowsVisible);
+    int top = 0;
+    for (int index = std::max(first, 1); index <= last; ++index) {
+        top = drawRow(painter, index, top);
+    }
+    update();
+}
+
+void DriveControl::paintFeedback(float x, float y, bool press) {
+    const double tpp = twipsPerPixel();
+    const double w = width() * tpp;
+    const double h = height() * tpp;
+    const bool active = press ? (kTextLeft < x && x < w - kTextLeft && 20 < y && y < h - 20)
+                              : (kTextLeft < x && x < w - 800 && 100 < y && y < h - 100);
+    const QRgb highlight = rgbFromOle(press ? 0x000000FFu : 0x00FFEDEDu);
+    const QRgb background = rgbFromOle(press ? kSystemWindowBackground : 0x00FFFFFFu);
+    const int left = pixels(kTextLeft);
+    const int right = width() - pixels(kStripWidth);
+
+    QPainter painter(&m_Surface);
+    const int first = m_sFiles->Value();
+    const int last = std::min(m_entries.last(), first + m_RowsVisible);
+    int top = 0;
+    for (int index = std::max(first, 1); index <= last; ++index) {
+        const double bandTop = static_cast<double>(index - first) * m_RowHeight;
+        const bool inside = active && bandTop < y && y < bandTop + m_RowHeight;
+        painter.fillRect(QRect(left, top, right - left, m_rowPixels),
+                         inside ? highlight : background);
+        top = drawRow(painter, index, top);
+    }
+    update();
+}
+
+void DriveControl::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_Surface, event->rect());
+}
+
+}  // namespace tallimer

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include "controls/drive_entries.h"
+#include "controls/drive_icons.h"
+#include "platform/volumes.h"
+
+class QKeyEvent;
+class QMouseEvent;
+class QPainter;
+class QPaintEvent;
+class QResizeEvent;
+
+namespace tallimer {
+
+class VynVerticalScroll;
+
+// The program's own drive, folder and file browser: drives, the home folder, "..", the
+// folders and the filtered files of the current folder in large rows drawn by the control,
+// with the scroll bar sFiles at the right edge. It navigates by changing the process's current
+// folder, so the folder listed is always the current one. Positions in its events are twips.
+class DriveControl : public QWidget {
+    Q_OBJECT
+
+public:
+    // Where the drives and the home folder come from; tests hand in fixed ones.
+    struct Sources {
+        std::function<std::vector<Volume>()> volumes;
+        std::function<QString()> home;
+    };
+    static Sources systemSources();
+
+    explicit DriveControl(QWidget* parent = nullptr, Sources sources = systemSources());
+
+    // Lists the folder PathDir; with "" the current folder, whose path is written back.
+    void GetDir(QString& PathDir);
+    // Sets the file filter and lists the current folder again.
+    QString FileExtention(const QString& Pattern);
+
+    QString DrivePathFile() const { return m_DrivePathFile; }
+    QString FileName() const { return m_FileName; }
+    QString SelectPath() const { return m_SelectPath; }
+
+    // The listing as drawn, for the control's container and its tests.
+    const std::vector<QString>& EntryNames() const { return m_entries.names; }
+    const std::vector<std::int32_t>& EntryTypes() const;
+    std::int32_t RowsVisible() const { return m_RowsVisible; }
+    std::int32_t RowHeight() const { return m_RowHeight; }  // twips
+    std::int32_t SelectedEntry() const { return m_SelectedEntry; }
+    VynVerticalScroll& sFiles() const { return *m_sFiles; }
+    // The surface as last drawn.
+    const QImage& surface() const { return m_Surface; }
+
+signals:
+    void DblClick();
+    void KeyDown(std::int16_t& KeyCode, std::int16_t& Shift);
+    void KeyPress(std::int16_t& KeyAscii);
+    void KeyUp(std::int16_t& KeyCode, std::int16_t& Shift);
+    void MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y);
+    void MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y);
+    void MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    // Drawing (drive_control.cpp).
+    void layOut();
+    void sFiles_Change();
+    // Draws entry `index` with its top at `top` pixels; returns the next row's top.
+    int drawRow(QPainter& painter, int index, int top);
+    // Repaints the visible rows over what is there, the band under the pointer in `highlight`.
+    void paintFeedback(float x, float y, bool press);
+    void clearSurface();
+    double twipsPerPixel() const;
+    int pixels(double twips) const;
+
+    // Input (drive_control_input.cpp).
+    // The click of a release at `y` twips; false when it hit no entry and raises no MouseUp.
+    bool clickAt(float y);
+    void openEntry(int index);
+    // PageUp, PageDown, Up and Down move the list; false for any other key.
+    bool moveByKey(std::int16_t keyCode);
+
+    Sources m_sources;
+    mutable DriveEntries m_entries;  // mutable: files settle their read-only state on use
+    std::int32_t m_RowsVisible = 0;
+    std::int32_t m_RowHeight = 0;
+    std::int32_t m_SelectedEntry = -1;
+    QString m_ExtFilter;
+    QString m_DrivePathFile;
+    QString m_FileName;
+    QString m_SelectPath;
+
+    VynVerticalScroll* m_sFiles = nullptr;
+    std::array<QImage, kDriveIconCount> pImage;
+    QImage m_Background;  // white with the grey strip at the right edge
+    QImage m_Surface;
+    int m_rowPixels = 0;
+    bool m_DoubleClicked = false;
+};
+
+}  // namespace tallimer

@@ -1,0 +1,110 @@
+#include "controls/drive_entries.h"
+
+#include <algorithm>
+#include <string>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "platform/folder_listing.h"
+
+namespace tallimer {
+
+namespace {
+
+struct Found {
+    // The name case-folded, in UTF-8 (whose byte order is the order of the characters), so
+    // that ordering thousands of names needs no folding and no wide compare per comparison.
+    std::string key;
+    QString name;
+    std::int32_t type;
+};
+
+void add(DriveEntries& entries, const QString& name, std::int32_t type, const QString& path = {}) {
+    entries.names.push_back(name);
+    entries.types.push_back(type);
+    entries.paths.push_back(path);
+    entries.unsettled.push_back(type == kEntryFile);
+}
+
+}  // namespace
+
+void DriveEntries::settle(int index) {
+    const auto at = static_cast<std::size_t>(index);
+    if (index < 0 || at >= unsettled.size() || !unsettled[at]) {
+        return;
+    }
+    unsettled[at] = false;
+    const QString path =
+        folder == QStringLiteral("/") ? folder + names[at] : folder + u'/' + names[at];
+    types[at] = isReadOnlyFile(path) ? kEntryReadOnlyFile : kEntryFile;
+}
+
+void DriveEntries::settleAll() {
+    for (int i = 1; i <= last(); ++i) {
+        settle(i);
+    }
+}
+
+bool passesFilter(QStringView fileName, const QString& filter) {
+    return filter == QStringLiteral(".*") || fileName.contains(filter, Qt::CaseInsensitive);
+}
+
+QString driveText(const Volume& volume) {
+    if (volume.label.isEmpty()) {
+        return volume.root;
+    }
+    return volume.root + QStringLiteral(" <") + volume.label + u'>';
+}
+
+std::int32_t driveCode(const Volume& volume) {
+    if (volume.floppy) {
+        return kEntryFloppy;
+    }
+    return kEntryDriveBase + static_cast<std::int32_t>(volume.type);
+}
+
+DriveEntries collectEntries(const QString& folder, const std::vector<Volume>& volumes,
+                            const QString& home, const QString& filter) {
+    DriveEntries entries;
+    entries.folder = folder;
+    for (const Volume& volume : volumes) {
+        const std::int32_t code = driveCode(volume);
+        if (code != kEntryDriveBase) {
+            add(entries, driveText(volume), code, volume.root);
+        }
+    }
+    if (home.size() > 1) {
+        add(entries, QFileInfo(QDir::cleanPath(home)).fileName(), kEntryHome, home);
+    }
+    if (QDir::cleanPath(folder) != QStringLiteral("/")) {
+        add(entries, QStringLiteral(".."), kEntryFolder);
+    }
+
+    std::vector<Found> folders;
+    std::vector<Found> files;
+    const auto wanted = [&filter](QStringView name) { return passesFilter(name, filter); };
+    for (FolderEntry& entry : listFolder(folder, wanted)) {
+        const std::int32_t type = entry.folder ? kEntryFolder : kEntryFile;
+        (entry.folder ? folders : files)
+            .push_back({entry.name.toCaseFolded().toStdString(), std::move(entry.name), type});
+    }
+    const auto byName = [](const Found& a, const Found& b) {
+        return a.key != b.key ? a.key < b.key : a.name < b.name;
+    };
+    std::sort(folders.begin(), folders.end(), byName);
+    std::sort(files.begin(), files.end(), byName);
+    const std::size_t size = entries.names.size() + folders.size() + files.size();
+    entries.names.reserve(size);
+    entries.types.reserve(size);
+    entries.paths.reserve(size);
+    entries.unsettled.reserve(size);
+    for (const auto* group : {&folders, &files}) {
+        for (const Found& found : *group) {
+            add(entries, found.name, found.type);
+        }
+    }
+    return entries;
+}
+
+}  // namespace tallimer

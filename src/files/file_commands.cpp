@@ -1,0 +1,156 @@
+#include "files/file_commands.h"
+
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+#include "controls/super_button.h"
+#include "engine/calculator.h"
+#include "files/clc_format.h"
+#include "files/load_save.h"
+
+namespace tallimer {
+
+namespace {
+
+const QString kClc = QStringLiteral(".Clc");
+
+void showFailureBox(QWidget& owner) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tallimer Calculator"),
+                    QString::fromLatin1(kFileFailureText), QMessageBox::Ok, &owner);
+    box.exec();
+}
+
+}  // namespace
+
+bool normalFileExists(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && !info.fileName().startsWith(u'.');
+}
+
+QString droppedClcFile(const QMimeData& mime) {
+    const QList<QUrl> urls = mime.urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+        return {};
+    }
+    const QString path = urls.front().toLocalFile();
+    return path.contains(kClc) ? path : QString();
+}
+
+FileCommands::FileCommands(Calculator& calc, QWidget& owner)
+    : QObject(&owner), m_calc(calc), m_owner(owner) {
+    showDialog = [](LoadSave& dialog) { dialog.exec(); };
+    showFailure = [this] { showFailureBox(m_owner); };
+    m_owner.setAcceptDrops(true);
+    m_owner.installEventFilter(this);
+}
+
+FileCommands::~FileCommands() {
+    m_owner.removeEventFilter(this);
+}
+
+LoadSave* FileCommands::dialog() const {
+    return m_dialog.data();
+}
+
+LoadSave& FileCommands::loadSave() {
+    if (m_dialog.isNull()) {
+        m_dialog = new LoadSave(CalcFilePath, &m_owner, dialogSources);
+    }
+    return *m_dialog;
+}
+
+void FileCommands::LD_Click(std::int16_t Index) {
+    if (Index < 5) {
+        const QString caption = Index == 0 ? QStringLiteral("Open Calculation...")
+                                           : QStringLiteral("Save Calculation...");
+        LoadSave& dialog = loadSave();
+        dialog.setWindowTitle(caption);
+        dialog.Command1(1).setCaption(QString(caption).remove(QStringLiteral(" Calculation...")));
+        showDialog(dialog);
+        if (!m_dialog.isNull() && m_dialog->unloaded()) {
+            // Closed by its close box: the next use makes a new one.
+            m_dialog->hide();
+            m_dialog->deleteLater();
+            m_dialog = nullptr;
+        }
+    }
+    if (CalcFilePath.isEmpty()) {
+        return;
+    }
+    bool done = true;
+    if (normalFileExists(CalcFilePath) && (Index == 0 || Index == 5)) {
+        done = openFile();
+    } else if (Index == 1) {
+        done = saveFile();
+    }
+    if (!done) {
+        showFailure();
+    }
+}
+
+bool FileCommands::openFile() {
+    // Read into a tape of its own: a file that fails part-way leaves the calculation as it was.
+    Tape read;
+    if (!loadClc(CalcFilePath, m_calc.settings(), read, nullptr)) {
+        return false;
+    }
+    m_calc.tape = std::move(read);
+    m_calc.applyLayout(m_calc.LastRow);  // pads to the rows, sets the range, refreshes
+    m_calc.MailCalc();
+    return true;
+}
+
+bool FileCommands::saveFile() {
+    return saveClc(CalcFilePath, m_calc.tape, m_calc.settings(), nullptr);
+}
+
+void FileCommands::openStartupFile(const QStringList& arguments) {
+    const QString commandLine = arguments.join(u' ');
+    if (!commandLine.contains(kClc)) {
+        return;
+    }
+    CalcFilePath = QString(commandLine).remove(u'"');
+    LD_Click(5);
+}
+
+bool FileCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &m_owner) {
+        return false;
+    }
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (drag->mimeData() != nullptr && !droppedClcFile(*drag->mimeData()).isEmpty()) {
+                drag->acceptProposedAction();
+            } else {
+                drag->ignore();
+            }
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QString path =
+                drop->mimeData() != nullptr ? droppedClcFile(*drop->mimeData()) : QString();
+            if (path.isEmpty()) {
+                drop->ignore();
+                return true;
+            }
+            drop->acceptProposedAction();
+            // After the drop has ended, so a failure message does not hold the dragging program.
+            QTimer::singleShot(0, this, [this, path] {
+                CalcFilePath = path;
+                LD_Click(5);
+            });
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+}  // namespace tallimer

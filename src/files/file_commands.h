@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include "controls/drive_control.h"
+
+class QMimeData;
+class QWidget;
+
+namespace tallimer {
+
+class Calculator;
+class LoadSave;
+
+// The text of the one message every failed open or save shows.
+inline constexpr char kFileFailureText[] = "Cannot write to read only file or drive...";
+
+// True for a regular file that is not hidden: what opening a calculation looks for.
+bool normalFileExists(const QString& path);
+
+// The ".Clc" file a drop carries: one local file whose path contains ".Clc"; "" otherwise.
+QString droppedClcFile(const QMimeData& mime);
+
+// The open and save commands of the main window (its menu array LD) and the dialog they show.
+// Also takes ".Clc" files dropped on the window.
+class FileCommands : public QObject {
+    Q_OBJECT
+
+public:
+    FileCommands(Calculator& calc, QWidget& owner);
+    ~FileCommands() override;
+
+    // The file to open or save; "" for none. Relative paths are in the current folder.
+    QString CalcFilePath;
+
+    // 0 opens through the dialog, 1 saves through it, 5 opens CalcFilePath without it.
+    void LD_Click(std::int16_t Index);
+    // The start-up file: the program's arguments joined by blanks, when they name a ".Clc"
+    // file, are opened with index 5.
+    void openStartupFile(const QStringList& arguments);
+
+    // Shows the dialog modally; tests put their own answer in its place.
+    std::function<void(LoadSave&)> showDialog;
+    // Shows the failure message; tests count the calls instead.
+    std::function<void()> showFailure;
+    // Where the dialog's browser finds the drives and the home folder.
+    DriveControl::Sources dialogSources = DriveControl::systemSources();
+
+    // The dialog while it exists (after first use, until closed by its close box).
+    LoadSave* dialog() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    LoadSave& loadSave();
+    bool openFile();
+    bool saveFile();
+
+    Calculator& m_calc;
+    QWidget& m_owner;
+    QPointer<LoadSave> m_dialog;
+};
+
+}  // namespace tallimer

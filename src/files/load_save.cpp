@@ -1,0 +1,192 @@
+#include "files/load_save.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+
+#include "controls/control_math.h"
+#include "controls/input_codes.h"
+#include "controls/ole_color.h"
+#include "controls/super_button.h"
+#include "files/strip_extension.h"
+
+namespace tallimer {
+
+namespace {
+
+constexpr std::uint32_t kDialogBack = 0x00F0F0F0;
+constexpr std::uint32_t kLabelText = 0x00404040;
+const QString kExtension = QStringLiteral(".Clc");
+
+QFont arial(double points, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+void setColour(QWidget& widget, QPalette::ColorRole role, std::uint32_t ole) {
+    QPalette palette = widget.palette();
+    palette.setColor(role, QColor::fromRgb(rgbFromOle(ole)));
+    widget.setPalette(palette);
+}
+
+}  // namespace
+
+LoadSave::LoadSave(QString& calcFilePath, QWidget* owner, DriveControl::Sources sources)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint),
+      m_calcFilePath(calcFilePath) {
+    setFont(arial(8.25, true));
+    setAutoFillBackground(true);
+    setColour(*this, QPalette::Window, kDialogBack);
+    setFixedSize(pixels(7095), pixels(4665));
+
+    auto place = [this](QWidget& widget, int left, int top, int width, int height) {
+        widget.setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
+    };
+
+    m_txtSearchSpec = new QLineEdit(this);
+    place(*m_txtSearchSpec, 1575, 3480, 5355, 420);
+    m_txtSearchSpec->setFont(arial(15.75, false));
+    m_txtSearchSpec->installEventFilter(this);
+    connect(m_txtSearchSpec, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_calcFilePath = text; });
+
+    m_Label1 = new QLabel(QStringLiteral("File Name:"), this);
+    place(*m_Label1, 405, 3555, 1110, 270);
+    m_Label1->setFont(arial(11.25, true));
+    m_Label1->setAutoFillBackground(true);
+    setColour(*m_Label1, QPalette::WindowText, kLabelText);
+    setColour(*m_Label1, QPalette::Window, kSystemWindowBackground);
+
+    const char* const captions[] = {"Open", "Cancel"};
+    const int lefts[] = {5400, 3825};
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new SuperButton(this);
+        place(*button, lefts[i], 4005, 1545, 555);
+        // The button's own defaults, as a designed button without colours of its own has.
+        button->setBackColor(0x00C0E0FF);
+        button->setRenderColor(0x00C0C0C0);
+        button->setFont(arial(11.25, true));
+        button->setCaption(QString::fromLatin1(captions[i]));
+        const int index = i + 1;
+        connect(button, &SuperButton::Click, this, [this, index] { Command1_Click(index); });
+        m_Command1[static_cast<std::size_t>(i)] = button;
+    }
+
+    m_DriveList = new DriveControl(this, std::move(sources));
+    place(*m_DriveList, 90, 135, 6855, 3210);
+    connect(m_DriveList, &DriveControl::MouseUp, this,
+            [this](std::int16_t&, std::int16_t&, float&, float&) { DriveList_MouseUp(); });
+    connect(m_DriveList, &DriveControl::DblClick, this, [this] { DriveList_DblClick(); });
+
+    setTabOrder(m_txtSearchSpec, m_Command1[1]);
+    setTabOrder(m_Command1[1], m_Command1[0]);
+    setTabOrder(m_Command1[0], m_DriveList);
+    m_txtSearchSpec->setFocus();
+}
+
+SuperButton& LoadSave::Command1(int index) const {
+    return *m_Command1[index == 2 ? 1 : 0];
+}
+
+int LoadSave::pixels(double twips) const {
+    const int dpi = logicalDpiY();
+    int out = 0;
+    return narrowTo(twips * (dpi > 0 ? dpi : 96) / 1440.0, out) ? out : 0;
+}
+
+bool LoadSave::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::Show) {
+        m_txtSearchSpec->setFocus(Qt::OtherFocusReason);  // first in the tab order
+    }
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
+        Form_Activate();
+    }
+    return handled;
+}
+
+void LoadSave::Form_Activate() {
+    m_DriveList->FileExtention(kExtension);
+    setSearchSpec(StripExtension(m_txtSearchSpec->text()) + kExtension);
+}
+
+void LoadSave::setSearchSpec(const QString& text) {
+    m_txtSearchSpec->setText(text);
+    m_txtSearchSpec->setCursorPosition(0);
+}
+
+void LoadSave::closeEvent(QCloseEvent* event) {
+    m_unloaded = true;
+    QDialog::closeEvent(event);  // rejects, which clears the path
+}
+
+void LoadSave::reject() {
+    m_calcFilePath.clear();
+    QDialog::reject();
+}
+
+void LoadSave::Command1_Click(int index) {
+    if (index == 2) {
+        reject();
+        return;
+    }
+    if (m_calcFilePath.isEmpty()) {
+        return;
+    }
+    const QString path = StripExtension(m_txtSearchSpec->text()) + kExtension;
+    // ".Clc" alone, or a folder followed by it, names a hidden file that no listing shows and
+    // no opening finds: nothing is chosen yet.
+    if (QFileInfo(path).fileName().startsWith(u'.')) {
+        return;
+    }
+    m_calcFilePath = path;
+    accept();
+}
+
+void LoadSave::DriveList_MouseUp() {
+    setSearchSpec(StripExtension(m_DriveList->FileName()) + kExtension);
+}
+
+void LoadSave::DriveList_DblClick() {
+    DriveList_MouseUp();
+    // Only a file confirms: a double click that opened a folder or a drive has listed it, and
+    // the last file's name does not belong there.
+    if (m_DriveList->SelectedEntry() > 0) {
+        Command1_Click(1);
+    }
+}
+
+bool LoadSave::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_txtSearchSpec && event->type() == QEvent::KeyPress) {
+        return txtSearchSpec_Key(static_cast<const QKeyEvent&>(*event));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool LoadSave::txtSearchSpec_Key(const QKeyEvent& event) {
+    switch (keyCodeOf(event)) {
+        case 33:
+        case 34:
+        case 38:
+        case 40:
+            m_DriveList->setFocus(Qt::OtherFocusReason);
+            return true;
+        default:
+            break;
+    }
+    const QString text = event.text();
+    if (text == QStringLiteral("\r") || text == QStringLiteral("\n")) {
+        Command1(1).setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return std::any_of(text.begin(), text.end(), discardedInFileName);
+}
+
+}  // namespace tallimer

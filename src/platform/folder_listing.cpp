@@ -1,0 +1,89 @@
+#include "platform/folder_listing.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace tallimer {
+
+namespace {
+
+// Who the user is, read once per listing.
+struct User {
+    uid_t id = geteuid();
+    std::vector<gid_t> groups;
+
+    User() {
+        groups.resize(static_cast<std::size_t>(std::max(getgroups(0, nullptr), 0)));
+        const int count = getgroups(static_cast<int>(groups.size()), groups.data());
+        groups.resize(static_cast<std::size_t>(std::max(count, 0)));
+        groups.push_back(getegid());
+    }
+
+    // The permission bits that apply to the user; for a superuser (who may write anything)
+    // the owner's bit, so that a file marked read-only still shows as such.
+    bool mayWrite(const struct stat& status) const {
+        if (id == 0 || id == status.st_uid) {
+            return (status.st_mode & S_IWUSR) != 0;
+        }
+        if (std::find(groups.begin(), groups.end(), status.st_gid) != groups.end()) {
+            return (status.st_mode & S_IWGRP) != 0;
+        }
+        return (status.st_mode & S_IWOTH) != 0;
+    }
+};
+
+}  // namespace
+
+std::vector<FolderEntry> listFolder(const QString& folder,
+                                    const std::function<bool(QStringView)>& wantFile) {
+    std::vector<FolderEntry> entries;
+    const QByteArray path = QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder);
+    DIR* dir = opendir(path.constData());
+    if (dir == nullptr) {
+        return entries;
+    }
+    const int fd = dirfd(dir);
+    while (const dirent* found = readdir(dir)) {
+        if (found->d_name[0] == '.') {
+            continue;  // hidden, and "." and ".."
+        }
+        bool isFolder = found->d_type == DT_DIR;
+        bool isFile = found->d_type == DT_REG;
+        if (found->d_type == DT_LNK || found->d_type == DT_UNKNOWN) {
+            struct stat status {};
+            const bool known = fstatat(fd, found->d_name, &status, 0) == 0;
+            isFolder = known && S_ISDIR(status.st_mode);
+            isFile = known && S_ISREG(status.st_mode);
+        }
+        if (!isFolder && !isFile) {
+            continue;
+        }
+        QString name = QFile::decodeName(found->d_name);
+        if (isFolder || wantFile(name)) {
+            entries.push_back({std::move(name), isFolder});
+        }
+    }
+    closedir(dir);
+    return entries;
+}
+
+bool isReadOnlyFile(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (stat(name.constData(), &status) != 0) {
+        return false;
+    }
+    struct statvfs volume {};
+    if (statvfs(name.constData(), &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0) {
+        return true;
+    }
+    return !User().mayWrite(status);
+}
+
+}  // namespace tallimer

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include <QByteArray>
+#include <QString>
+
+namespace tallimer {
+
+// The kinds of drive the file browser tells apart, numbered as the drive types it shows.
+enum class DriveType : std::int32_t {
+    Unknown = 0,
+    NoRoot = 1,
+    Removable = 2,
+    Fixed = 3,
+    Network = 4,
+    Optical = 5,
+    RamDisk = 6,
+};
+
+// One mounted volume, as the file browser lists it.
+struct Volume {
+    QString root;   // the mount path
+    QString label;  // "" when the volume has none
+    DriveType type = DriveType::Fixed;
+    bool floppy = false;  // on a /dev/fd* device
+};
+
+// What the mount table and the volume itself say about one mount.
+struct MountFacts {
+    QString root;
+    QByteArray device;
+    QByteArray fileSystemType;
+    QString label;
+    bool ready = true;
+};
+
+// The volume a mount stands for, or nothing for a pseudo file system (proc, sysfs, cgroup...),
+// which is no drive. `sysRoot` is where /sys is, so tests can hand in a tree of their own.
+std::optional<Volume> volumeFromMount(const MountFacts& mount,
+                                      const QString& sysRoot = QStringLiteral("/sys"));
+
+// True when /sys says the block device behind `device` (a partition's disk included) is
+// removable.
+bool isRemovableDevice(const QByteArray& device, const QString& sysRoot);
+
+// The mounted real volumes, the file system root first, then in mount path order.
+std::vector<Volume> mountedVolumes();
+
+}  // namespace tallimer

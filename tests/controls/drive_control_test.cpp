@@ -1,0 +1,259 @@
+#include <memory>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "controls/drive_control.h"
+#include "controls/vyn_vertical_scroll.h"
+#include "probes.h"
+#include "test_names.h"
+
+namespace tallimer {
+namespace {
+
+std::vector<Volume> fixedVolumes() {
+    return {{"/", "", DriveType::Fixed, false},
+            {"/media/stick", "STICK", DriveType::Removable, false},
+            {"/mnt/cd", "", DriveType::Optical, false},
+            {"/run", "", DriveType::RamDisk, false},
+            {"/mnt/floppy", "", DriveType::Removable, true},
+            {"/mnt/odd", "", DriveType::Unknown, false}};
+}
+
+// A control over a temporary folder, with a fixed volume list and home folder; the process's
+// current folder is put back afterwards.
+class DriveControlTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        root = QDir(dir.path()).canonicalPath();
+        QDir::setCurrent(root);
+    }
+    void TearDown() override {
+        control.reset();
+        QDir::setCurrent(previous);
+    }
+    void make(std::vector<Volume> volumes, QString home, int width = 457, int height = 214) {
+        DriveControl::Sources sources{[volumes] { return volumes; }, [home] { return home; }};
+        control = std::make_unique<DriveControl>(nullptr, sources);
+        sizeTo(*control, width, height);
+    }
+    void file(const QString& name, bool readOnly = false) {
+        QFile f(root + u'/' + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.close();
+        if (readOnly) {
+            f.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        }
+    }
+    void folder(const QString& name) { ASSERT_TRUE(QDir(root).mkdir(name)); }
+    // Clicks the middle of visible row `row` (0 is the top row).
+    void clickRow(int row) {
+        const int pitch = control->RowHeight() / 15;
+        QTest::mouseClick(control.get(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(100, row * pitch + pitch / 2));
+    }
+    QStringList names() const {
+        QStringList out;
+        for (const QString& n : control->EntryNames()) {
+            out << n;
+        }
+        return out;
+    }
+
+    QString previous = QDir::currentPath();
+    QTemporaryDir dir;
+    QString root;
+    std::unique_ptr<DriveControl> control;
+};
+
+TEST_F(DriveControlTest, ListsDrivesHomeParentFoldersThenFilteredFiles) {
+    folder("beta");
+    folder("Alpha");
+    folder(".hidden");
+    for (const char* name : {"b.CLC", "a.clc", "c.clc.txt", "d.txt", ".h.Clc"}) {
+        file(name);
+    }
+    file("r.Clc", true);
+    make(fixedVolumes(), "/home/ann/");
+    control->FileExtention(".Clc");
+    EXPECT_EQ(names(),
+              (QStringList{"", "/", "/media/stick <STICK>", "/mnt/cd", "/run", "/mnt/floppy", "ann",
+                           "..", "Alpha", "beta", "a.clc", "b.CLC", "c.clc.txt", "r.Clc"}));
+    EXPECT_EQ(control->EntryTypes(),
+              (std::vector<std::int32_t>{0, 13, 12, 15, 16, 100, 110, 1, 1, 1, 2, 2, 2, 3}));
+    EXPECT_EQ(control->SelectedEntry(), -1);
+}
+
+TEST_F(DriveControlTest, FilterOfEveryFileOrNone) {
+    file("d.txt");
+    file("e.Clc");
+    for (const char* pattern : {".*", ""}) {
+        make({}, "");
+        control->FileExtention(pattern);
+        EXPECT_EQ(names(), (QStringList{"", "..", "d.txt", "e.Clc"})) << pattern;
+    }
+    control->FileExtention(".xyz");
+    EXPECT_EQ(names(), (QStringList{"", ".."}));
+}
+
+TEST_F(DriveControlTest, NoParentAtTheRootAndNoHomeEntryForAShortHome) {
+    make({{"/", "", DriveType::Fixed, false}}, "/");
+    QString top = QStringLiteral("/");
+    control->GetDir(top);
+    EXPECT_EQ(QDir::currentPath(), QStringLiteral("/"));
+    EXPECT_EQ(control->EntryNames()[1], QStringLiteral("/"));
+    EXPECT_NE(control->EntryNames()[2], QStringLiteral(".."));
+    EXPECT_EQ(std::count(control->EntryTypes().begin(), control->EntryTypes().end(), kEntryHome),
+              0);
+}
+
+TEST_F(DriveControlTest, ClicksOnAFileAFolderAndTheEmptyArea) {
+    folder("sub");
+    file("plan.Clc");
+    make({}, "");
+    control->FileExtention(".Clc");
+    ASSERT_EQ(names(), (QStringList{"", "..", "sub", "plan.Clc"}));
+    int mouseUps = 0;
+    QObject::connect(control.get(), &DriveControl::MouseUp,
+                     [&](std::int16_t&, std::int16_t&, float&, float&) { ++mouseUps; });
+
+    clickRow(2);  // plan.Clc
+    EXPECT_EQ(mouseUps, 1);
+    EXPECT_EQ(control->FileName(), QStringLiteral("plan.Clc"));
+    EXPECT_EQ(control->DrivePathFile(), root + QStringLiteral("/plan.Clc"));
+    EXPECT_EQ(control->SelectPath(), QString());
+    EXPECT_EQ(control->SelectedEntry(), 3);
+
+    clickRow(5);  // below the last entry
+    EXPECT_EQ(mouseUps, 1);
+
+    clickRow(1);  // sub
+    EXPECT_EQ(mouseUps, 2);
+    EXPECT_EQ(QDir::currentPath(), root + QStringLiteral("/sub"));
+    EXPECT_EQ(control->SelectPath(), root + QStringLiteral("/sub"));
+    EXPECT_EQ(control->FileName(), QStringLiteral("plan.Clc"));  // kept
+    EXPECT_EQ(control->SelectedEntry(), -1);
+    EXPECT_EQ(names(), (QStringList{"", ".."}));
+
+    clickRow(0);  // ".." leads back
+    EXPECT_EQ(QDir::currentPath(), root);
+}
+
+TEST_F(DriveControlTest, DriveAndHomeEntriesListTheirFolders) {
+    folder("home");
+    make({{root + "/home", "LABEL", DriveType::Fixed, false}}, root);
+    clickRow(0);  // the drive, shown with its label
+    EXPECT_EQ(QDir::currentPath(), root + QStringLiteral("/home"));
+    EXPECT_EQ(control->DrivePathFile(), root + QStringLiteral("/home <LABEL>"));
+    clickRow(1);  // the home entry
+    EXPECT_EQ(QDir::currentPath(), root);
+}
+
+struct RangeCase {
+    const char* name;
+    int entries;
+    int valueMax;
+    int rowsVisible;
+    bool scrollShown;
+};
+
+class DriveControlRange : public DriveControlTest,
+                          public ::testing::WithParamInterface<RangeCase> {};
+
+TEST_P(DriveControlRange, ScrollRangeFollowsTheEntries) {
+    const RangeCase& c = GetParam();
+    for (int i = 1; i < c.entries; ++i) {  // ".." is the first entry
+        file(QStringLiteral("f%1").arg(i, 3, 10, QChar(u'0')));
+    }
+    make({}, "");
+    const int pitch = control->RowHeight() / 15;
+    sizeTo(*control, 300, 20 * pitch);  // 20 whole rows
+    ASSERT_EQ(control->EntryNames().size(), static_cast<std::size_t>(c.entries) + 1);
+    EXPECT_EQ(control->RowsVisible(), c.rowsVisible);
+    EXPECT_EQ(control->sFiles().ValueMax(), c.valueMax);
+    EXPECT_EQ(control->sFiles().Value(), 1);
+    EXPECT_EQ(control->sFiles().isVisibleTo(control.get()), c.scrollShown);
+}
+
+const RangeCase kRanges[] = {
+    {"30 entries 20 fit", 30, 21, 20, true},
+    {"100 entries 20 fit", 100, 80, 20, true},
+    {"all fit", 5, 2, 6, false},
+};
+INSTANTIATE_TEST_SUITE_P(Rows, DriveControlRange, ::testing::ValuesIn(kRanges),
+                         test_names::ByName{});
+
+TEST_F(DriveControlTest, PagingKeysMoveTheListAndAreRaised) {
+    for (int i = 0; i < 40; ++i) {
+        file(QStringLiteral("f%1").arg(i, 2, 10, QChar(u'0')));
+    }
+    make({}, "");
+    std::vector<int> codes;
+    QObject::connect(control.get(), &DriveControl::KeyDown,
+                     [&](std::int16_t& code, std::int16_t&) { codes.push_back(code); });
+    const int rows = control->RowsVisible();
+    ASSERT_GT(rows, 1);
+    struct Step {
+        Qt::Key key;
+        int value;
+    };
+    const Step steps[] = {
+        {Qt::Key_PageDown, 1 + rows}, {Qt::Key_Down, 2 + rows}, {Qt::Key_Up, 1 + rows},
+        {Qt::Key_PageUp, 1},          {Qt::Key_Up, 1},          {Qt::Key_A, 1}};
+    for (const Step& step : steps) {
+        QTest::keyClick(control.get(), step.key);
+        EXPECT_EQ(control->sFiles().Value(), step.value) << step.key;
+    }
+    EXPECT_EQ(codes, (std::vector<int>{34, 40, 38, 33, 38, 65}));
+    // The top row follows the scroll position.
+    QTest::keyClick(control.get(), Qt::Key_Down);
+    EXPECT_EQ(control->sFiles().Value(), 2);
+}
+
+TEST_F(DriveControlTest, RowPixelsStripAndHover) {
+    folder("sub");
+    file("plan.Clc");
+    make({{"/", "", DriveType::Fixed, false}}, "");
+    control->FileExtention(".Clc");
+    const QImage look = control->grab().toImage();
+    const int pitch = control->RowHeight() / 15;
+    // The grey strip at the right edge, under no scroll bar.
+    EXPECT_EQ(look.pixel(control->width() - 2, control->height() - 2), qRgb(0xE0, 0xE0, 0xE0));
+    EXPECT_EQ(look.pixel(control->width() - 6, control->height() - 2), qRgb(0xFF, 0xFF, 0xFF));
+    // Drive text in green, folder text in blue: the darkest pixel of each row's text.
+    auto inkOf = [&](int row) {
+        QRgb ink = qRgb(255, 255, 255);
+        for (int y = row * pitch; y < (row + 1) * pitch; ++y) {
+            for (int x = 34; x < 200; ++x) {
+                const QRgb p = look.pixel(x, y);
+                if (qRed(p) + qGreen(p) + qBlue(p) < qRed(ink) + qGreen(ink) + qBlue(ink)) {
+                    ink = p;
+                }
+            }
+        }
+        return ink;
+    };
+    EXPECT_EQ(inkOf(0), qRgb(0, 0x80, 0));
+    EXPECT_EQ(inkOf(2), qRgb(0, 0, 0xFF));
+    EXPECT_EQ(inkOf(3), qRgb(0, 0, 0));
+    // The folder icon is yellow.
+    const QRgb icon = look.pixel(16, 2 * pitch + 1 + 10);
+    EXPECT_GT(qRed(icon), 200);
+    EXPECT_LT(qBlue(icon), 120);
+
+    // Hovering the second row lights its band in lavender, from the text to the strip.
+    sendMouse(*control, QEvent::MouseMove, QPointF(150, pitch + pitch / 2), Qt::NoButton);
+    const QImage lit = control->grab().toImage();
+    const QRgb lavender = qRgb(0xED, 0xED, 0xFF);
+    EXPECT_EQ(lit.pixel(control->width() - 8, pitch + 1), lavender);
+    EXPECT_EQ(lit.pixel(control->width() - 8, 2 * pitch + 1), qRgb(255, 255, 255));
+    EXPECT_EQ(lit.pixel(20, pitch + 1), look.pixel(20, pitch + 1));  // the icon column stays
+}
+
+}  // namespace
+}  // namespace tallimer

@@ -1,0 +1,174 @@
+#include <memory>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "controls/super_button.h"
+#include "controls/vyn_vertical_scroll.h"
+#include "files/load_save.h"
+#include "files/strip_extension.h"
+#include "test_names.h"
+
+namespace tallimer {
+namespace {
+
+struct StripCase {
+    const char* text;
+    const char* stripped;
+};
+
+class StripExtensionTest : public ::testing::TestWithParam<StripCase> {};
+
+TEST_P(StripExtensionTest, CutsAtTheLastDot) {
+    EXPECT_EQ(StripExtension(QString::fromUtf8(GetParam().text)),
+              QString::fromUtf8(GetParam().stripped));
+}
+
+const StripCase kStrips[] = {
+    {"notes.Clc.bak", "notes.Clc"},
+    {"plan.txt", "plan"},
+    {"plan", "plan"},
+    {"", ""},
+    {".Clc", ""},
+    {"a.b/c", "a"},
+    {"über.Clc", "über"},
+};
+INSTANTIATE_TEST_SUITE_P(Texts, StripExtensionTest, ::testing::ValuesIn(kStrips),
+                         [](const auto& info) { return test_names::fromInput(info.param.text); });
+
+// The dialog shown over a temporary folder with a fixed, empty drive list and no home entry,
+// so its list is "..", then the folder's ".Clc" files.
+class LoadSaveTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        QDir::setCurrent(dir.path());
+        for (const char* name : {"notes.Clc.bak", "plan.Clc"}) {
+            QFile f(QString::fromLatin1(name));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        }
+        dialog = std::make_unique<LoadSave>(
+            path, nullptr, DriveControl::Sources{[] { return std::vector<Volume>{}; }, {}});
+        dialog->setWindowTitle(QStringLiteral("Save Calculation..."));
+        dialog->Command1(1).setCaption(QStringLiteral("Save"));
+        dialog->show();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    }
+    void TearDown() override {
+        dialog.reset();
+        QDir::setCurrent(previous);
+    }
+    QLineEdit& box() const { return dialog->txtSearchSpec(); }
+    void typeKeys(const QString& text) {
+        for (QChar c : text) {
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        }
+    }
+    void clickEntry(int index, bool twice = false) {
+        DriveControl& list = dialog->DriveList();
+        const int pitch = list.RowHeight() / 15;
+        const QPoint at(100, (index - 1) * pitch + pitch / 2);
+        QTest::mouseClick(&list, Qt::LeftButton, Qt::NoModifier, at);
+        if (twice) {
+            // As the window system delivers the second click of a double click.
+            QTest::mousePress(&list, Qt::LeftButton, Qt::NoModifier, at);
+            QTest::mouseDClick(&list, Qt::LeftButton, Qt::NoModifier, at);
+            QTest::mouseRelease(&list, Qt::LeftButton, Qt::NoModifier, at);
+        }
+    }
+
+    QString previous = QDir::currentPath();
+    QTemporaryDir dir;
+    QString path = QStringLiteral("untouched");
+    std::unique_ptr<LoadSave> dialog;
+};
+
+TEST_F(LoadSaveTest, OpensWithTheExtensionAndTheCaretInFrontOfIt) {
+    EXPECT_EQ(box().text(), QStringLiteral(".Clc"));
+    EXPECT_EQ(box().cursorPosition(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), &box());
+    EXPECT_EQ(dialog->DriveList().EntryNames().size(), 4u);  // "", "..", and the two files
+    typeKeys(QStringLiteral("budget"));
+    EXPECT_EQ(box().text(), QStringLiteral("budget.Clc"));
+    EXPECT_EQ(path, QStringLiteral("budget.Clc"));  // follows the box
+}
+
+TEST_F(LoadSaveTest, DiscardedCharactersNeverReachTheBox) {
+    box().clear();
+    typeKeys(QStringLiteral("a*/:<>?\\\"|b"));
+    EXPECT_EQ(box().text(), QStringLiteral("ab"));
+}
+
+TEST_F(LoadSaveTest, EnterGoesToTheConfirmButtonAndASecondEnterConfirms) {
+    box().clear();
+    typeKeys(QStringLiteral("plan.txt"));
+    QTest::keyClick(&box(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), &dialog->Command1(1));
+    EXPECT_TRUE(dialog->isVisible());
+    QTest::keyClick(&dialog->Command1(1), Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(path, QStringLiteral("plan.Clc"));
+    EXPECT_FALSE(dialog->unloaded());
+}
+
+TEST_F(LoadSaveTest, ConfirmWithoutANameDoesNothing) {
+    for (const char* text : {"", ".Clc"}) {
+        box().setText(QString::fromLatin1(text));
+        QTest::mouseClick(&dialog->Command1(1), Qt::LeftButton);
+        EXPECT_TRUE(dialog->isVisible()) << text;
+    }
+}
+
+TEST_F(LoadSaveTest, CancelEscapeAndCloseBoxLeaveNoPath) {
+    QTest::mouseClick(&dialog->Command1(2), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(path, QString());
+    EXPECT_FALSE(dialog->unloaded());
+
+    dialog->show();
+    EXPECT_EQ(box().text(), QStringLiteral(".Clc"));  // kept, and normalised again
+    box().setText(QStringLiteral("x"));
+    QTest::keyClick(&box(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(path, QString());
+
+    dialog->show();
+    box().setText(QStringLiteral("x"));
+    dialog->close();
+    EXPECT_EQ(path, QString());
+    EXPECT_TRUE(dialog->unloaded());
+}
+
+TEST_F(LoadSaveTest, ClickOnAFileNamesItAndADoubleClickConfirms) {
+    ASSERT_EQ(dialog->DriveList().EntryNames()[2], QStringLiteral("notes.Clc.bak"));
+    clickEntry(2);
+    EXPECT_EQ(box().text(), QStringLiteral("notes.Clc.Clc"));
+    EXPECT_EQ(box().cursorPosition(), 0);
+    EXPECT_TRUE(dialog->isVisible());
+    clickEntry(3, true);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(path, QStringLiteral("plan.Clc"));
+}
+
+TEST_F(LoadSaveTest, DoubleClickOnAFolderOnlyOpensIt) {
+    clickEntry(3);        // plan.Clc
+    clickEntry(1, true);  // ".."
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(QDir::current(), QDir(dir.path() + QStringLiteral("/..")));
+}
+
+TEST_F(LoadSaveTest, PagingKeysInTheBoxGoToTheList) {
+    QTest::keyClick(&box(), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), &dialog->DriveList());
+    EXPECT_EQ(dialog->DriveList().sFiles().Value(), 1);  // the key only moved the focus
+}
+
+}  // namespace
+}  // namespace tallimer
