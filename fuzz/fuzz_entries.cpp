@@ -9,6 +9,7 @@ std::span<const Target> targets() {
         {"total_arguments", totalArgumentsEntry},
         {"session", sessionEntry},
         {"paste", pasteEntry},
+        {"file_name", fileNameEntry},
     };
     return kTargets;
 }

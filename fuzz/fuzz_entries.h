@@ -16,6 +16,7 @@ int numberReadingEntry(const std::uint8_t* data, std::size_t size);
 int totalArgumentsEntry(const std::uint8_t* data, std::size_t size);
 int sessionEntry(const std::uint8_t* data, std::size_t size);
 int pasteEntry(const std::uint8_t* data, std::size_t size);
+int fileNameEntry(const std::uint8_t* data, std::size_t size);
 
 struct Target {
     const char* name;  // also the folder of its corpus, fuzz/corpus/<name>
