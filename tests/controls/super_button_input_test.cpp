@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPointer>
 
 #include "probes.h"
 
@@ -199,11 +200,20 @@ TEST(SuperButtonInput, FocusLightsAndLosingItRestoresTheFace) {
 
 TEST(SuperButtonInput, DeletedInItsClickHandler) {
     auto* b = new SuperButton;
+    const QPointer<SuperButton> alive(b);
+    int mouseUps = 0;
+    int clicks = 0;
     QObject::connect(b, &SuperButton::MouseUp,
-                     [b](std::int16_t&, std::int16_t&, float&, float&) { delete b; });
+                     [b, &mouseUps](std::int16_t&, std::int16_t&, float&, float&) {
+                         ++mouseUps;
+                         delete b;
+                     });
+    QObject::connect(b, &SuperButton::Click, [&clicks] { ++clicks; });
     press(*b, {10, 10});
     release(*b, {10, 10});  // must not touch the deleted button
-    SUCCEED();
+    EXPECT_TRUE(alive.isNull());
+    EXPECT_EQ(mouseUps, 1);
+    EXPECT_EQ(clicks, 0);  // no Click from the deleted button
 }
 
 TEST(SuperButtonInput, BorderBeyondSixteenBitsIsRefused) {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <gtest/gtest.h>
+
 #include "engine/calculator.h"
 #include "engine/line_value.h"
 #include "engine/tape.h"
@@ -104,7 +106,7 @@ struct Session {
             return {};
         }
         Decimal out;
-        readLocale(QString::fromLatin1(text), english(), out);
+        EXPECT_EQ(readLocale(QString::fromLatin1(text), english(), out), ReadStatus::Ok) << text;
         return out;
     }
 
