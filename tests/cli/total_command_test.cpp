@@ -6,14 +6,13 @@
 #include <gtest/gtest.h>
 
 #include "cli/total_command.h"
+#include "tape_values.h"
 #include "test_names.h"
 
 namespace tallimer {
 namespace {
 
-RegionalSettings enUS() {
-    return RegionalSettings{};
-}
+using test::enUS;
 
 class TotalCommandTest : public ::testing::Test {
 protected:

@@ -21,7 +21,7 @@ TEST(Keypad, DigitsAndDecimalButtonBuildANumber) {
         const char* total;
     };
     for (bool isGerman : {false, true}) {
-        Session s(12, isGerman ? german() : english());
+        Session s(12, isGerman ? deDE() : enUS());
         const Step steps[] = {{1, "1", "1"},
                               {2, "12", "12"},
                               {kDecimal, isGerman ? "12," : "12.", "12"},
@@ -104,7 +104,7 @@ TEST(Keypad, OperatorInLastRowAppendsLine) {
 TEST(Keypad, OperatorInLastRowWithLinesBelowScrolls) {
     Session s;
     s.lengthen(20);
-    s.calc.tape.TapeNumbers[13] = Session::decimal("2");
+    s.calc.tape.TapeNumbers[13] = val("2");
     s.view.focusRow(12);
     s.clickAll({4, kTimes});
     EXPECT_EQ(s.op(13), u'x');
@@ -202,8 +202,8 @@ TEST(OperatorButton, CyclesOperators) {
 TEST(OperatorButton, ActsOnLineShownAndReevaluates) {
     Session s;
     s.lengthen(30);
-    s.calc.tape.TapeNumbers[12] = Session::decimal("4");
-    s.calc.tape.TapeNumbers[11] = Session::decimal("10");
+    s.calc.tape.TapeNumbers[12] = val("4");
+    s.calc.tape.TapeNumbers[11] = val("10");
     s.view.setScrollValue(10);
     s.calc.Op_Click(2);
     EXPECT_EQ(s.op(12), u'-');

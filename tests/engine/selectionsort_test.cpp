@@ -6,7 +6,7 @@
 
 #include "engine/selectionsort_reference.h"
 #include "engine/total.h"
-#include "tape_test_support.h"
+#include "tape_values.h"
 
 namespace tallimer {
 namespace {

@@ -7,7 +7,8 @@
 
 #include "engine/selectionsort_reference.h"
 #include "engine/total.h"
-#include "tape_test_support.h"
+#include "platform/number_text.h"
+#include "tape_values.h"
 
 namespace tallimer {
 namespace {
