@@ -5,6 +5,8 @@
 namespace tallimer::test {
 namespace {
 
+// The keypad buttons by the design's indices; WindowTest.ControlsSitAtTheirDesignedPlaces checks
+// that each index shows its designed caption.
 constexpr int kDecimal = 10;
 constexpr int kClearAll = 11;
 constexpr int kPlus = 12;
