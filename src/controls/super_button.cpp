@@ -155,7 +155,7 @@ void SuperButton::setRenderColor(std::uint32_t New_RenderColor) {
     }
 }
 
-void SuperButton::setEnabled(bool New_Enabled) {
+void SuperButton::setEnabledProperty(bool New_Enabled) {
     QWidget::setEnabled(New_Enabled);
     notify("Enabled");
 }

@@ -40,7 +40,9 @@ public:
     std::uint32_t RenderColor() const { return m_RenderColor; }
     void setRenderColor(std::uint32_t New_RenderColor);
     bool Enabled() const { return isEnabled(); }
-    void setEnabled(bool New_Enabled);
+    // The Enabled property: QWidget::setEnabled and the container told. Not named setEnabled,
+    // which would hide QWidget's slot of that name.
+    void setEnabledProperty(bool New_Enabled);
     std::int32_t FontSize() const;
     void setFontSize(std::int32_t New_FontSize);
     void Refresh();

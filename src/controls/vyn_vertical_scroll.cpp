@@ -106,7 +106,7 @@ void VynVerticalScroll::setBackColor(std::uint32_t New_BackColor) {
     }
 }
 
-void VynVerticalScroll::setEnabled(bool New_Enabled) {
+void VynVerticalScroll::setEnabledProperty(bool New_Enabled) {
     QWidget::setEnabled(New_Enabled);
     notify("Enabled");
 }

@@ -46,7 +46,9 @@ public:
     std::uint32_t BackColor() const;
     void setBackColor(std::uint32_t New_BackColor);
     bool Enabled() const { return isEnabled(); }
-    void setEnabled(bool New_Enabled);
+    // The Enabled property: QWidget::setEnabled and the container told. Not named setEnabled,
+    // which would hide QWidget's slot of that name.
+    void setEnabledProperty(bool New_Enabled);
     void Refresh();
 
     void ReadProperties(const PropertyBag& bag);

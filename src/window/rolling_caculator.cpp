@@ -38,14 +38,11 @@ Rolling_Caculator::Rolling_Caculator(const RegionalSettings& settings, QWidget* 
 }
 
 Rolling_Caculator::~Rolling_Caculator() {
-    // Deleting the controls moves the focus between them; the calculator goes first, so
-    // nothing may reach it from here on.
-    const auto children = findChildren<QObject*>();
-    for (QObject* child : children) {
-        child->disconnect(this);
-        child->removeEventFilter(this);
-        child->removeEventFilter(m_keyFilter);
-    }
+    // The controls and the key filter call back into the calculator (and through it into this
+    // window), and both are destroyed before ~QWidget would delete them: so they go first,
+    // while everything they reach is whole.
+    delete m_parts.client;
+    delete m_keyFilter;
 }
 
 void Rolling_Caculator::Form_Load() {

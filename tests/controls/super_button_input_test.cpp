@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QPointer>
 
+#include <type_traits>
+
 #include "probes.h"
 
 namespace tallimer {
@@ -230,6 +232,9 @@ TEST(SuperButtonInput, BorderBeyondSixteenBitsIsRefused) {
     EXPECT_EQ(changed, QStringList{"Border"});
 }
 
+// QWidget's setEnabled slot is not hidden: through a SuperButton it is the same function.
+static_assert(std::is_same_v<decltype(&SuperButton::setEnabled), void (QWidget::*)(bool)>);
+
 TEST(SuperButtonInput, PropertySetsNotifyTheContainer) {
     const auto b = button();
     QStringList changed;
@@ -238,7 +243,7 @@ TEST(SuperButtonInput, PropertySetsNotifyTheContainer) {
     b->setCaption("x");
     b->setBackColor(0x00112233);
     b->setRenderColor(0x00445566);
-    b->setEnabled(false);
+    b->setEnabledProperty(false);
     b->setFontSize(12);
     b->setFontSize(0);  // refused
     EXPECT_EQ(changed, (QStringList{"Caption", "BackColor", "RenderColor", "Enabled", "Fontsize"}));

@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QPointer>
 
+#include <type_traits>
+
 #include "probes.h"
 
 namespace tallimer {
@@ -34,6 +36,19 @@ TEST(VynVerticalScrollValue, SetClampsAndAlwaysRaisesChange) {
     EXPECT_TRUE(bar.s->setValue(-4));
     EXPECT_EQ(bar.s->Value(), 0);
     EXPECT_EQ(bar.notified, (QStringList{"Value", "Value", "Value"}));
+}
+
+// QWidget's setEnabled slot is not hidden; the Enabled property tells the container.
+static_assert(std::is_same_v<decltype(&VynVerticalScroll::setEnabled), void (QWidget::*)(bool)>);
+
+TEST(VynVerticalScrollValue, EnabledPropertyNotifies) {
+    Bar bar;
+    bar.s->setEnabledProperty(false);
+    EXPECT_FALSE(bar.s->Enabled());
+    EXPECT_EQ(bar.notified, QStringList{"Enabled"});
+    bar.s->setEnabled(true);  // QWidget's own: no notification
+    EXPECT_TRUE(bar.s->Enabled());
+    EXPECT_EQ(bar.notified, QStringList{"Enabled"});
 }
 
 TEST(VynVerticalScrollValue, MinimumAboveMaximumWins) {

@@ -284,3 +284,44 @@ TEST_F(WindowTest, RowsUseArialAsLiberationSans) {
 
 }  // namespace
 }  // namespace tallimer
+
+namespace tallimer {
+namespace {
+
+// The controls call back into the calculator, a member of the window: on closing they go
+// while the window is still whole (a Rolling_Caculator, not yet the QWidget that ~QWidget
+// deletes the remaining children of), and no focus moves from one to another on the way.
+TEST_F(WindowTest, ClosingDestroysTheControlsWhileTheCalculatorIsWhole) {
+    type("5");
+    press(Qt::Key_Return);
+    ASSERT_EQ(focusedRow(), 1);
+    const WindowParts& p = window->parts();
+    std::vector<QObject*> controls = {p.ScrollNum, p.total.TotalAmount, p.keypad.MemoryRc[0]};
+    for (int r = 0; r < window->rowPoolSize(); ++r) {
+        controls.push_back(row(r));
+        controls.push_back(op(r));
+    }
+    for (int k = 0; k <= 17; ++k) {
+        controls.push_back(key(k));
+    }
+    QObject counter;
+    QWidget* const whole = window.get();
+    int destroyed = 0;
+    int whileWhole = 0;
+    for (QObject* control : controls) {
+        QObject::connect(control, &QObject::destroyed, &counter, [&] {
+            ++destroyed;
+            whileWhole += qobject_cast<Rolling_Caculator*>(whole) != nullptr ? 1 : 0;
+        });
+    }
+    int arrivals = 0;
+    QObject::connect(qApp, &QApplication::focusChanged, &counter,
+                     [&](QWidget*, QWidget* now) { arrivals += now != nullptr ? 1 : 0; });
+    window.reset();
+    EXPECT_EQ(destroyed, static_cast<int>(controls.size()));
+    EXPECT_EQ(whileWhole, destroyed);
+    EXPECT_EQ(arrivals, 0);
+}
+
+}  // namespace
+}  // namespace tallimer
