@@ -45,7 +45,9 @@ int Calculator::lineOf(int row) const {
 
 void Calculator::load(int lastRow) {
     DecPlaces = kVariablePlaces;
-    LastRow = static_cast<std::int16_t>(std::clamp(lastRow, 0, m_view.rowPoolSize() - 1));
+    // An empty pool still keeps row 0 (std::clamp with its upper bound below 0 is undefined).
+    const int poolLast = std::max(0, m_view.rowPoolSize() - 1);
+    LastRow = static_cast<std::int16_t>(std::clamp(lastRow, 0, poolLast));
     tape.resize(LastRow + 1);
     Clear_Total_Click();
 }

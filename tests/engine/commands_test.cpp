@@ -8,6 +8,15 @@ namespace {
 constexpr int kStore = 0;
 constexpr int kRecall = 1;
 
+// A view without rows: the load still keeps row 0 and one tape line.
+TEST(Load, AnEmptyRowPoolKeepsRowZero) {
+    FakeView view(0);
+    Calculator calc(view, enUS());
+    calc.load(5);
+    EXPECT_EQ(calc.LastRow, 0);
+    EXPECT_EQ(calc.tape.size(), 1);
+}
+
 TEST(Decimals, TicksItemAndReformatsRowsButNotTotal) {
     Session s;
     s.setTape({{u'+', "1234.5"}, {u'+', "0.5"}, {u'+', ""}});
