@@ -45,8 +45,6 @@ public:
     std::int16_t TotalFocused = 0;
     LineValue MemoryValue;
     const RegionalSettings& settings() const { return m_settings; }
-    QChar GroupSymbol() const { return m_settings.groupSymbol; }
-    QChar DecimalSymbol() const { return m_settings.decimalSymbol; }
 
     // Load: the tape gets lastRow + 1 lines and is cleared.
     void load(int lastRow);

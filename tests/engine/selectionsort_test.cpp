@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/selectionsort_reference.h"
 #include "engine/total.h"
+#include "selectionsort_reference.h"
 #include "tape_values.h"
 
 namespace tallimer {

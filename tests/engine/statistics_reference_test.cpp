@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/selectionsort_reference.h"
 #include "engine/total.h"
 #include "platform/number_text.h"
+#include "selectionsort_reference.h"
 #include "tape_values.h"
 
 namespace tallimer {
