@@ -150,6 +150,19 @@ void Calculator::showOp(int row, QChar op) {
     }
 }
 
+void Calculator::operatorToNextRow(int row, QChar op) {
+    showOp(row + 1, op);
+    const int below = lineOf(row + 1);
+    if (below >= 0) {
+        tape.TapeOps[below] = op;
+        // The operator counts at once, not only after the next key in that row.
+        if (!tape.TapeNumbers[below].isBlank()) {
+            MailCalc();
+        }
+    }
+    m_view.focusRow(row + 1);
+}
+
 void Calculator::showTextColour(int row) {
     m_view.setRowTextColour(row, m_view.rowText(row).contains(u'(') ? kRedText : kBlackText);
 }

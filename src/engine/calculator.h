@@ -89,6 +89,10 @@ private:
     bool storeRowText(int row, bool removeGroups);
     void storeZero(int line);
     void showOp(int row, QChar op);
+    // An operator typed or clicked in `row` above the last visible one: row + 1 shows it, its
+    // line takes it (and the total follows when that line holds a value), the focus moves
+    // there.
+    void operatorToNextRow(int row, QChar op);
     void showTextColour(int row);
     QChar opOfCaption(int row) const;
     // Appends one line with operator `op` at the end of the tape and scrolls to it. False,

@@ -10,6 +10,7 @@
 #include "controls/super_button.h"
 #include "controls/vyn_vertical_scroll.h"
 #include "platform/number_text.h"
+#include "platform/product.h"
 #include "window/app_icon.h"
 #include "window/entry_row.h"
 #include "window/layout_rules.h"
@@ -19,7 +20,7 @@ namespace tallimer {
 
 Rolling_Caculator::Rolling_Caculator(const RegionalSettings& settings, QWidget* parent)
     : QMainWindow(parent), m_settings(settings), m_calc(*this, m_settings) {
-    setWindowTitle(QStringLiteral("Tallimer Calculator 6"));
+    setWindowTitle(QString::fromLatin1(kProductTitle));
     setWindowIcon(appIcon());
     m_keyFilter = new RowKeyFilter(m_calc, *this, this);
 
