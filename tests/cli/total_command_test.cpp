@@ -194,6 +194,14 @@ TEST_F(TotalProcessTest, PrintsTheTotal) {
     EXPECT_EQ(fixed.out, "2,468.50\n");
 }
 
+TEST_F(TotalProcessTest, VersionLineStartsWithTheTitle) {
+    const Run version = run({QStringLiteral("--version")}, QStringLiteral("en_US.UTF-8"));
+    EXPECT_EQ(version.exitCode, 0) << version.err.data();
+    EXPECT_TRUE(version.out.startsWith("Tallimer Calculator 6 ")) << version.out.data();
+    EXPECT_TRUE(version.out.endsWith('\n')) << version.out.data();
+    EXPECT_TRUE(version.err.isEmpty()) << version.err.data();
+}
+
 TEST_F(TotalProcessTest, GermanSettingsReadAndWriteDecimalCommas) {
     const QString file = writeFile(QStringLiteral("de.Clc"),
                                    "Tallimer Calculator 6\r\n+1234,5\r\n-0,25\r\n+1,5\r\n");

@@ -45,6 +45,7 @@ TEST(LayoutRules, OuterTwipsMapThroughTheDesignedFrame) {
 }
 
 TEST_F(WindowTest, DesignedSizeShowsRowsZeroToTwelve) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tallimer Calculator 6"));
     ASSERT_DOUBLE_EQ(window->twipsPerPixel(), 15.0);
     EXPECT_EQ(window->clientSize(), QSize(509, 419));
     EXPECT_EQ(window->parts().client->size(), QSize(509, 419));
