@@ -6,11 +6,10 @@
 #include "cli/help_text.h"
 #include "cli/total_command.h"
 #include "controls/controls_gallery.h"
+#include "platform/product.h"
 #include "window/rolling_caculator.h"
 
 namespace {
-
-constexpr const char* kTitle = "Tallimer Calculator 6";
 
 bool hasArgument(int argc, char** argv, const char* wanted) {
     for (int i = 1; i < argc; ++i) {
@@ -26,7 +25,7 @@ bool hasArgument(int argc, char** argv, const char* wanted) {
 int main(int argc, char** argv) {
     // Answered before any Qt object exists, so it works without a display.
     if (hasArgument(argc, argv, "--version")) {
-        std::printf("%s %s\n", kTitle, TALLIMER_VERSION);
+        std::printf("%s %s\n", tallimer::kProductTitle, TALLIMER_VERSION);
         return 0;
     }
     if (hasArgument(argc, argv, "--help")) {

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/selectionsort_reference.h"
 #include "engine/total.h"
+#include "selectionsort_reference.h"
 #include "tape_bench_support.h"
 
 namespace tallimer {

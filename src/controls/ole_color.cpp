@@ -60,11 +60,6 @@ QRgb rgbFromOle(std::uint32_t ole) {
                 static_cast<int>((ole >> 16) & 0xFFu));
 }
 
-std::uint32_t oleFromRgb(QRgb rgb) {
-    return static_cast<std::uint32_t>(qRed(rgb)) | (static_cast<std::uint32_t>(qGreen(rgb)) << 8) |
-           (static_cast<std::uint32_t>(qBlue(rgb)) << 16);
-}
-
 QRgb rgbLimited(int red, int green, int blue) {
     return qRgb(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255));
 }

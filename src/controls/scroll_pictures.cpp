@@ -4,13 +4,13 @@
 
 #include "controls/ole_color.h"
 #include "controls/pixel_paint.h"
+#include "controls/scroll_geometry.h"
 
 namespace tallimer {
 namespace {
 
 constexpr int kWidth = 30;
-constexpr int kArrowHeight = 22;
-constexpr int kThumbHeight = 30;
+constexpr int kThumbPicture = 30;  // rows and columns of the thumb pictures
 
 QRgb grey(int level) {
     return rgbLimited(level, level, level);
@@ -19,8 +19,8 @@ QRgb grey(int level) {
 }  // namespace
 
 QImage arrowPicture() {
-    QImage picture(kWidth, kArrowHeight, QImage::Format_RGB32);
-    for (int y = 0; y < kArrowHeight; ++y) {
+    QImage picture(kWidth, scroll::kArrowPictureHeight, QImage::Format_RGB32);
+    for (int y = 0; y < scroll::kArrowPictureHeight; ++y) {
         // Nearly black, a touch lighter at the top.
         const QRgb face = grey(44 - y);
         for (int x = 0; x < kWidth; ++x) {
@@ -48,9 +48,9 @@ QImage arrowPicture() {
 }
 
 QImage thumbPicture() {
-    QImage picture(kThumbHeight, kThumbHeight, QImage::Format_RGB32);
-    const int last = kThumbHeight - 1;
-    for (int y = 0; y < kThumbHeight; ++y) {
+    QImage picture(kThumbPicture, kThumbPicture, QImage::Format_RGB32);
+    const int last = kThumbPicture - 1;
+    for (int y = 0; y < kThumbPicture; ++y) {
         for (int x = 0; x < kWidth; ++x) {
             // Shading from 153 at the left to 105 at the right.
             int level = 153 - (48 * x + 14) / 29;

@@ -95,7 +95,7 @@ void drawFaceBorder(QImage& surface, std::int16_t border, bool lit, QRgb light, 
 
 SuperButton::SuperButton(QWidget* parent) : QWidget(parent) {
     QFont face(QStringLiteral("Arial"));
-    face.setPointSizeF(9.75);
+    face.setPointSizeF(kNewFontSize);
     face.setBold(true);
     setFont(face);
     setFocusPolicy(Qt::StrongFocus);
@@ -155,7 +155,7 @@ void SuperButton::setRenderColor(std::uint32_t New_RenderColor) {
     }
 }
 
-void SuperButton::setEnabled(bool New_Enabled) {
+void SuperButton::setEnabledProperty(bool New_Enabled) {
     QWidget::setEnabled(New_Enabled);
     notify("Enabled");
 }
@@ -182,10 +182,10 @@ void SuperButton::Refresh() {
 
 void SuperButton::ReadProperties(const PropertyBag& bag) {
     m_Caption = bag.readString(QStringLiteral("Caption"), QString());
-    m_BackColor = bag.readColor(QStringLiteral("BackColor"), 0x00C0E0FF);
-    setRenderColor(bag.readColor(QStringLiteral("RenderColor"), 0x00C0C0C0));
-    QWidget::setEnabled(bag.readBool(QStringLiteral("Enabled"), true));
-    const float size = bag.readFloat(QStringLiteral("Fontsize"), 9.0f);
+    m_BackColor = bag.readColor(QStringLiteral("BackColor"), kSavedBackColor);
+    setRenderColor(bag.readColor(QStringLiteral("RenderColor"), kSavedRenderColor));
+    QWidget::setEnabled(bag.readBool(QStringLiteral("Enabled"), kSavedEnabled));
+    const float size = bag.readFloat(QStringLiteral("Fontsize"), kSavedFontSize);
     if (isUsableFontSize(size)) {
         QFont face = font();
         face.setPointSizeF(size);
@@ -193,9 +193,11 @@ void SuperButton::ReadProperties(const PropertyBag& bag) {
     }
     // A saved border beyond 16 bits falls back to the default.
     std::int16_t border = 0;
-    m_Border = narrowTo(static_cast<std::int64_t>(bag.readInt(QStringLiteral("Border"), 0)), border)
-                   ? border
-                   : 0;
+    m_Border =
+        narrowTo(static_cast<std::int64_t>(bag.readInt(QStringLiteral("Border"), kSavedBorder)),
+                 border)
+            ? border
+            : kSavedBorder;
     // Loading ends with the control being sized, which renders it with every loaded value.
     ButtonRender();
 }
@@ -203,12 +205,13 @@ void SuperButton::ReadProperties(const PropertyBag& bag) {
 void SuperButton::WriteProperties(PropertyBag& bag) const {
     bag.WriteProperty(QStringLiteral("Caption"), m_Caption, QString());
     bag.WriteProperty(QStringLiteral("BackColor"), QVariant::fromValue<quint32>(m_BackColor),
-                      QVariant::fromValue<quint32>(0x00C0E0FF));
+                      QVariant::fromValue<quint32>(kSavedBackColor));
     bag.WriteProperty(QStringLiteral("RenderColor"), QVariant::fromValue<quint32>(m_RenderColor),
-                      QVariant::fromValue<quint32>(0x00C0C0C0));
-    bag.WriteProperty(QStringLiteral("Enabled"), isEnabled(), true);
-    bag.WriteProperty(QStringLiteral("Fontsize"), static_cast<float>(font().pointSizeF()), 9.0f);
-    bag.WriteProperty(QStringLiteral("Border"), static_cast<std::int32_t>(m_Border), 0);
+                      QVariant::fromValue<quint32>(kSavedRenderColor));
+    bag.WriteProperty(QStringLiteral("Enabled"), isEnabled(), kSavedEnabled);
+    bag.WriteProperty(QStringLiteral("Fontsize"), static_cast<float>(font().pointSizeF()),
+                      kSavedFontSize);
+    bag.WriteProperty(QStringLiteral("Border"), static_cast<std::int32_t>(m_Border), kSavedBorder);
 }
 
 bool SuperButton::ButtonRender() {

@@ -40,7 +40,9 @@ public:
     std::uint32_t RenderColor() const { return m_RenderColor; }
     void setRenderColor(std::uint32_t New_RenderColor);
     bool Enabled() const { return isEnabled(); }
-    void setEnabled(bool New_Enabled);
+    // The Enabled property: QWidget::setEnabled and the container told. Not named setEnabled,
+    // which would hide QWidget's slot of that name.
+    void setEnabledProperty(bool New_Enabled);
     std::int32_t FontSize() const;
     void setFontSize(std::int32_t New_FontSize);
     void Refresh();
@@ -86,10 +88,22 @@ private:
     QWidget* widgetUnderPointer() const;
     void notify(const char* name);
 
-    QString m_Caption;
-    std::uint32_t m_RenderColor = 0;
-    std::int16_t m_Border = 0;
-    std::uint32_t m_BackColor = 0x00E0E0E0;
+    // What a property bag without the property stands for: ReadProperties takes it and
+    // WriteProperties leaves an equal value out. A new button starts from the kNew values
+    // where they differ.
+    static constexpr std::uint32_t kSavedBackColor = 0x00C0E0FF;
+    static constexpr std::uint32_t kSavedRenderColor = 0x00C0C0C0;
+    static constexpr bool kSavedEnabled = true;
+    static constexpr float kSavedFontSize = 9.0f;
+    static constexpr std::int32_t kSavedBorder = 0;
+    static constexpr std::uint32_t kNewBackColor = 0x00E0E0E0;
+    static constexpr std::uint32_t kNewRenderColor = 0;
+    static constexpr double kNewFontSize = 9.75;
+
+    QString m_Caption;  // saved by default: empty
+    std::uint32_t m_RenderColor = kNewRenderColor;
+    std::int16_t m_Border = kSavedBorder;
+    std::uint32_t m_BackColor = kNewBackColor;
     std::int16_t m_Red = 0;
     std::int16_t m_Green = 0;
     std::int16_t m_Blue = 0;

@@ -11,12 +11,18 @@
 #include "controls/ole_color.h"
 #include "controls/pixel_paint.h"
 #include "controls/property_bag.h"
+#include "controls/scroll_geometry.h"
 #include "controls/scroll_pictures.h"
 
 namespace tallimer {
+
+using scroll::kArrowHeight;
+using scroll::kArrowZone;
+using scroll::kThumbHeight;
+using scroll::kThumbTravelMargin;
+
 namespace {
 
-constexpr int kArrowHeight = 20;
 constexpr int kShadeOuter = 11;
 constexpr int kShadeDots = 14;
 constexpr int kShadeInner = 16;
@@ -106,7 +112,7 @@ void VynVerticalScroll::setBackColor(std::uint32_t New_BackColor) {
     }
 }
 
-void VynVerticalScroll::setEnabled(bool New_Enabled) {
+void VynVerticalScroll::setEnabledProperty(bool New_Enabled) {
     QWidget::setEnabled(New_Enabled);
     notify("Enabled");
 }
@@ -116,13 +122,13 @@ void VynVerticalScroll::Refresh() {
 }
 
 void VynVerticalScroll::ReadProperties(const PropertyBag& bag) {
-    m_BackColor = bag.readColor(QStringLiteral("BackColor"), 0x00FFFFFF);
-    m_ValueMax = bag.readInt(QStringLiteral("ValueMax"), 100);
-    m_Value = bag.readInt(QStringLiteral("Value"), 0);
-    QWidget::setEnabled(bag.readBool(QStringLiteral("Enabled"), true));
-    m_ValueMin = bag.readInt(QStringLiteral("ValueMin"), 0);
-    m_ValueLargeChange = bag.readInt(QStringLiteral("ValueLargeChange"), 5);
-    m_ValueSmallChange = bag.readInt(QStringLiteral("ValueSmallChange"), 1);
+    m_BackColor = bag.readColor(QStringLiteral("BackColor"), kSavedBackColor);
+    m_ValueMax = bag.readInt(QStringLiteral("ValueMax"), kSavedValueMax);
+    m_Value = bag.readInt(QStringLiteral("Value"), kSavedValue);
+    QWidget::setEnabled(bag.readBool(QStringLiteral("Enabled"), kSavedEnabled));
+    m_ValueMin = bag.readInt(QStringLiteral("ValueMin"), kSavedValueMin);
+    m_ValueLargeChange = bag.readInt(QStringLiteral("ValueLargeChange"), kSavedValueLargeChange);
+    m_ValueSmallChange = bag.readInt(QStringLiteral("ValueSmallChange"), kSavedValueSmallChange);
     // Loading ends with the control being sized. The container is still being built, so no
     // window events are let through here.
     UserControl_Resize(false);
@@ -130,13 +136,15 @@ void VynVerticalScroll::ReadProperties(const PropertyBag& bag) {
 
 void VynVerticalScroll::WriteProperties(PropertyBag& bag) const {
     bag.WriteProperty(QStringLiteral("BackColor"), QVariant::fromValue<quint32>(m_BackColor),
-                      QVariant::fromValue<quint32>(0x00FFFFFF));
-    bag.WriteProperty(QStringLiteral("ValueMax"), m_ValueMax, 100);
-    bag.WriteProperty(QStringLiteral("Value"), m_Value, 0);
-    bag.WriteProperty(QStringLiteral("Enabled"), isEnabled(), true);
-    bag.WriteProperty(QStringLiteral("ValueMin"), m_ValueMin, 0);
-    bag.WriteProperty(QStringLiteral("ValueLargeChange"), m_ValueLargeChange, 5);
-    bag.WriteProperty(QStringLiteral("ValueSmallChange"), m_ValueSmallChange, 1);
+                      QVariant::fromValue<quint32>(kSavedBackColor));
+    bag.WriteProperty(QStringLiteral("ValueMax"), m_ValueMax, kSavedValueMax);
+    bag.WriteProperty(QStringLiteral("Value"), m_Value, kSavedValue);
+    bag.WriteProperty(QStringLiteral("Enabled"), isEnabled(), kSavedEnabled);
+    bag.WriteProperty(QStringLiteral("ValueMin"), m_ValueMin, kSavedValueMin);
+    bag.WriteProperty(QStringLiteral("ValueLargeChange"), m_ValueLargeChange,
+                      kSavedValueLargeChange);
+    bag.WriteProperty(QStringLiteral("ValueSmallChange"), m_ValueSmallChange,
+                      kSavedValueSmallChange);
 }
 
 void VynVerticalScroll::UserControl_Resize(bool pumpEvents) {
@@ -156,7 +164,7 @@ void VynVerticalScroll::UserControl_Resize(bool pumpEvents) {
     if (!look.isNull()) {
         look.fill(base);
         const QRgb dot = m_Shades[kShadeDots];
-        for (int y = 20; y <= SH - 22; y += 2) {
+        for (int y = kArrowHeight; y <= SH - kArrowZone; y += 2) {
             for (int x = 0; x <= SW; x += 2) {
                 setPixelClipped(look, x, y, dot);
                 setPixelClipped(look, x + 1, y + 1, dot);
@@ -188,7 +196,7 @@ void VynVerticalScroll::UserControl_Resize(bool pumpEvents) {
     m_Painted = paintedRegion(m_Background);
     setAttribute(Qt::WA_OpaquePaintEvent, !look.isNull() && !m_Painted.has_value());
 
-    m_ThumbHeight = 20;
+    m_ThumbHeight = kThumbHeight;
     if (thumbFromValue(0)) {
         clampThumb();
     }
@@ -203,16 +211,16 @@ bool VynVerticalScroll::thumbFromValue(int offset) {
         return false;
     }
     const double f = static_cast<double>(above) / span;
-    return narrowTo(f * (height() - (m_ThumbHeight + 23)) + offset, m_ThumbTop);
+    return narrowTo(f * (height() - (m_ThumbHeight + kThumbTravelMargin)) + offset, m_ThumbTop);
 }
 
 bool VynVerticalScroll::clampThumb() {
-    const int limit = height() - (m_ThumbHeight + 22);
+    const int limit = height() - (m_ThumbHeight + kArrowZone);
     if (limit < m_ThumbTop) {
         return narrowTo(std::int64_t{limit}, m_ThumbTop);
     }
-    if (m_ThumbTop < 22) {
-        m_ThumbTop = 22;
+    if (m_ThumbTop < kArrowZone) {
+        m_ThumbTop = kArrowZone;
     }
     return true;
 }
@@ -247,11 +255,12 @@ void VynVerticalScroll::paintEvent(QPaintEvent* event) {
     if (m_ValueMax > 0) {
         painter.drawImage(0, m_ThumbTop, stretchedThumb(m_Dragging));
         if (m_Dragging) {
-            drawOutline(painter, 1, 20, SW - 2, SH - 21, rgbFromOle(kSystem3DHighlight));
+            drawOutline(painter, 1, kArrowHeight, SW - 2, SH - (kArrowHeight + 1),
+                        rgbFromOle(kSystem3DHighlight));
         }
     }
     if (m_BlackOutline) {
-        drawOutline(painter, 1, 20, SW - 2, SH - 21, qRgb(0, 0, 0));
+        drawOutline(painter, 1, kArrowHeight, SW - 2, SH - (kArrowHeight + 1), qRgb(0, 0, 0));
     }
 }
 

@@ -29,7 +29,7 @@ public:
     explicit VynVerticalScroll(QWidget* parent = nullptr);
 
     // Written directly by containers: no clamping, no repaint, no event.
-    std::int32_t m_Value = 0;
+    std::int32_t m_Value = 0;  // as saved by default (kSavedValue)
 
     std::int32_t Value() const { return m_Value; }
     // false when the thumb position cannot be computed (ValueMax equals ValueMin and is
@@ -46,7 +46,9 @@ public:
     std::uint32_t BackColor() const;
     void setBackColor(std::uint32_t New_BackColor);
     bool Enabled() const { return isEnabled(); }
-    void setEnabled(bool New_Enabled);
+    // The Enabled property: QWidget::setEnabled and the container told. Not named setEnabled,
+    // which would hide QWidget's slot of that name.
+    void setEnabledProperty(bool New_Enabled);
     void Refresh();
 
     void ReadProperties(const PropertyBag& bag);
@@ -94,11 +96,23 @@ private:
     const QImage& stretchedThumb(bool held);
     void notify(const char* name);
 
-    std::int32_t m_ValueMax = 100;
-    std::int32_t m_ValueMin = 0;
-    std::int32_t m_ValueSmallChange = 1;
-    std::int32_t m_ValueLargeChange = 5;
-    std::uint32_t m_BackColor = 0x00E0E0E0;
+    // What a property bag without the property stands for: ReadProperties takes it and
+    // WriteProperties leaves an equal value out. A new bar starts from the same values but for
+    // BackColor, kNewBackColor.
+    static constexpr std::uint32_t kSavedBackColor = 0x00FFFFFF;
+    static constexpr std::int32_t kSavedValueMax = 100;
+    static constexpr std::int32_t kSavedValue = 0;
+    static constexpr bool kSavedEnabled = true;
+    static constexpr std::int32_t kSavedValueMin = 0;
+    static constexpr std::int32_t kSavedValueLargeChange = 5;
+    static constexpr std::int32_t kSavedValueSmallChange = 1;
+    static constexpr std::uint32_t kNewBackColor = 0x00E0E0E0;
+
+    std::int32_t m_ValueMax = kSavedValueMax;
+    std::int32_t m_ValueMin = kSavedValueMin;
+    std::int32_t m_ValueSmallChange = kSavedValueSmallChange;
+    std::int32_t m_ValueLargeChange = kSavedValueLargeChange;
+    std::uint32_t m_BackColor = kNewBackColor;
 
     std::int16_t m_ThumbTop = 0;
     std::int16_t m_ThumbHeight = 0;

@@ -8,9 +8,16 @@
 #include "controls/control_math.h"
 #include "controls/input_codes.h"
 #include "controls/key_signals.h"
+#include "controls/scroll_geometry.h"
 #include "controls/vyn_vertical_scroll.h"
 
 namespace tallimer {
+
+using scroll::kArrowZone;
+using scroll::kDragGrip;
+using scroll::kDragTravelMargin;
+using scroll::kReachAbove;
+using scroll::kReachBelow;
 
 void VynVerticalScroll::resizeEvent(QResizeEvent* /*event*/) {
     UserControl_Resize();
@@ -72,25 +79,25 @@ bool VynVerticalScroll::Timer1_Timer() {
     const int T = m_ThumbTop;
     const int H = m_ThumbHeight;
     const int SH = height();
-    if (T - 3 <= P && P <= T + H + 6) {
+    if (T - kReachAbove <= P && P <= T + H + kReachBelow) {
         return true;  // the thumb has reached the press point
     }
 
     std::int64_t value = m_Value;
     int offset = 0;
     bool pageDown = false;
-    if (P < 22 && m_Value > m_ValueMin) {
+    if (P < kArrowZone && m_Value > m_ValueMin) {
         value -= m_ValueSmallChange;
-    } else if (P > SH - 22 && m_Value < m_ValueMax) {
+    } else if (P > SH - kArrowZone && m_Value < m_ValueMax) {
         value += m_ValueSmallChange;
-        offset = 22;
-    } else if (T < P && P < SH - 22) {
+        offset = kArrowZone;
+    } else if (T < P && P < SH - kArrowZone) {
         value += m_ValueLargeChange;
-        offset = 22;
+        offset = kArrowZone;
         pageDown = true;
-    } else if (22 < P && P < T && P < T - (H + 6)) {
+    } else if (kArrowZone < P && P < T && P < T - (H + kReachBelow)) {
         value -= m_ValueLargeChange;
-    } else if (22 < P && P < T) {
+    } else if (kArrowZone < P && P < T) {
         // Just above the thumb: move by the share of the range between thumb and pointer.
         std::int32_t span = 0;
         std::int32_t moved = 0;
@@ -140,21 +147,21 @@ bool VynVerticalScroll::dragTo(bool buttonHeld, float y) {
     }
     const int SH = height();
     const int H = m_ThumbHeight;
-    if (!narrowTo(y - H / 2.0 - 3, m_ThumbTop)) {
+    if (!narrowTo(y - H / 2.0 - kDragGrip, m_ThumbTop)) {
         return false;
     }
     double v = 0;
-    if (m_ThumbTop < 22) {
-        m_ThumbTop = 22;
-    } else if (SH - (H + 22) >= m_ThumbTop) {
-        v = nearest(y - 22.0);
+    if (m_ThumbTop < kArrowZone) {
+        m_ThumbTop = kArrowZone;
+    } else if (SH - (H + kArrowZone) >= m_ThumbTop) {
+        v = nearest(y - static_cast<double>(kArrowZone));
     } else {
-        if (!narrowTo(std::int64_t{SH} - (H + 22), m_ThumbTop)) {
+        if (!narrowTo(std::int64_t{SH} - (H + kArrowZone), m_ThumbTop)) {
             return false;
         }
-        v = nearest(SH - 22.0);
+        v = nearest(SH - static_cast<double>(kArrowZone));
     }
-    const int divisor = SH - (H + 12);
+    const int divisor = SH - (H + kDragTravelMargin);
     std::int32_t span = 0;
     if (divisor == 0 || !narrowTo(std::int64_t{m_ValueMax} - m_ValueMin, span) ||
         !narrowTo(v / divisor * span + m_ValueMin, m_Value)) {

@@ -45,7 +45,9 @@ int Calculator::lineOf(int row) const {
 
 void Calculator::load(int lastRow) {
     DecPlaces = kVariablePlaces;
-    LastRow = static_cast<std::int16_t>(std::clamp(lastRow, 0, m_view.rowPoolSize() - 1));
+    // An empty pool still keeps row 0 (std::clamp with its upper bound below 0 is undefined).
+    const int poolLast = std::max(0, m_view.rowPoolSize() - 1);
+    LastRow = static_cast<std::int16_t>(std::clamp(lastRow, 0, poolLast));
     tape.resize(LastRow + 1);
     Clear_Total_Click();
 }
@@ -146,6 +148,19 @@ void Calculator::showOp(int row, QChar op) {
     if (operatorColour(op, colour)) {
         m_view.setOpColour(row, colour);
     }
+}
+
+void Calculator::operatorToNextRow(int row, QChar op) {
+    showOp(row + 1, op);
+    const int below = lineOf(row + 1);
+    if (below >= 0) {
+        tape.TapeOps[below] = op;
+        // The operator counts at once, not only after the next key in that row.
+        if (!tape.TapeNumbers[below].isBlank()) {
+            MailCalc();
+        }
+    }
+    m_view.focusRow(row + 1);
 }
 
 void Calculator::showTextColour(int row) {

@@ -45,8 +45,6 @@ public:
     std::int16_t TotalFocused = 0;
     LineValue MemoryValue;
     const RegionalSettings& settings() const { return m_settings; }
-    QChar GroupSymbol() const { return m_settings.groupSymbol; }
-    QChar DecimalSymbol() const { return m_settings.decimalSymbol; }
 
     // Load: the tape gets lastRow + 1 lines and is cleared.
     void load(int lastRow);
@@ -96,6 +94,10 @@ private:
     bool storeRowText(int row, bool removeGroups);
     void storeZero(int line);
     void showOp(int row, QChar op);
+    // An operator typed or clicked in `row` above the last visible one: row + 1 shows it, its
+    // line takes it (and the total follows when that line holds a value), the focus moves
+    // there.
+    void operatorToNextRow(int row, QChar op);
     void showTextColour(int row);
     QChar opOfCaption(int row) const;
     // Appends one line with operator `op` at the end of the tape and scrolls to it. False,

@@ -70,20 +70,7 @@ void Calculator::operatorSteps(QChar op) {
     if (row < LastRow) {
         fmNo();
         CurrentRow = static_cast<std::int16_t>(row + 1);
-        m_view.setOpCaption(row + 1, QString(op));
-        const int below = lineOf(row + 1);
-        if (below >= 0) {
-            tape.TapeOps[below] = op;
-        }
-        std::uint32_t colour = kSilver;
-        if (operatorColour(op, colour)) {
-            m_view.setOpColour(row + 1, colour);
-        }
-        // A line that already holds a value changes the total with its new operator.
-        if (below >= 0 && !tape.TapeNumbers[below].isBlank()) {
-            MailCalc();
-        }
-        m_view.focusRow(row + 1);
+        operatorToNextRow(row, op);
         m_view.setRowCaret(row + 1, int(m_view.rowText(row + 1).size()));
         CaretPos = static_cast<std::int16_t>(m_view.rowCaret(row + 1));
         return;
@@ -152,19 +139,15 @@ void Calculator::Op_Click(int row) {
     QChar& op = tape.TapeOps[line];
     if (op == u'+') {
         op = u'-';
-        m_view.setOpColour(row, kRedOp);
     } else if (op == u'-') {
         op = u'x';
-        m_view.setOpColour(row, kGreenOp);
     } else if (op == u'x') {
         // The first line only divides the starting 0, so division is skipped there.
         op = line == 0 ? u'+' : u'/';
-        m_view.setOpColour(row, line == 0 ? kSilver : kBlueOp);
     } else if (op == u'/') {
         op = u'+';
-        m_view.setOpColour(row, kSilver);
     }
-    m_view.setOpCaption(row, op.isNull() ? QString() : QString(op));
+    showOp(row, op);
     MailCalc();
 }
 

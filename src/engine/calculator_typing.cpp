@@ -92,16 +92,7 @@ void Calculator::rowKeyPress(int row, int& keyAscii) {
     } else if (isOperator) {
         fmNo();
         if (row < LastRow) {
-            showOp(row + 1, op);
-            // The operator counts at once, not only after the next key in that row.
-            const int below = lineOf(row + 1);
-            if (below >= 0) {
-                tape.TapeOps[below] = op;
-                if (!tape.TapeNumbers[below].isBlank()) {
-                    MailCalc();
-                }
-            }
-            m_view.focusRow(row + 1);
+            operatorToNextRow(row, op);
         } else {
             // Announces the operator of the line below, stored by the steps that follow.
             m_view.setOpCaption(row, QString(op));

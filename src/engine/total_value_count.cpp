@@ -7,10 +7,28 @@ namespace tallimer {
 
 ValueCount::ValueCount(std::size_t expected) {
     // At most half full, so probe runs stay short.
-    const std::size_t tableSize = std::bit_ceil(std::max<std::size_t>(2 * expected, 16));
+    setTableSize(std::bit_ceil(std::max<std::size_t>(2 * expected, 16)));
+    m_entries.reserve(expected);
+}
+
+void ValueCount::setTableSize(std::size_t tableSize) {
     m_slots.assign(tableSize, 0);
     m_shift = 64 - std::countr_zero(tableSize);
-    m_entries.reserve(expected);
+}
+
+void ValueCount::growIfHalfFull() {
+    if (2 * m_entries.size() <= m_slots.size()) {
+        return;
+    }
+    setTableSize(2 * m_slots.size());
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t index = 0; index < m_entries.size(); ++index) {
+        std::size_t slot = slotOf(m_entries[index].key);
+        while (m_slots[slot] != 0) {
+            slot = (slot + 1) & mask;
+        }
+        m_slots[slot] = static_cast<std::uint32_t>(index + 1);
+    }
 }
 
 std::size_t ValueCount::slotOf(const LineValueOrderKey& key) const {
@@ -30,6 +48,7 @@ void ValueCount::add(const LineValueOrderKey& key, std::uint32_t line) {
         if (index == 0) {
             m_entries.push_back({key, 1, line});
             m_slots[slot] = static_cast<std::uint32_t>(m_entries.size());
+            growIfHalfFull();
             return;
         }
         Entry& entry = m_entries[index - 1];

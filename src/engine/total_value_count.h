@@ -17,7 +17,8 @@ public:
         std::uint32_t firstLine;  // a line holding the value
     };
 
-    // `expected`: at most how many values will be added.
+    // `expected`: about how many values will be added; the table grows if more distinct ones
+    // come.
     explicit ValueCount(std::size_t expected);
 
     void add(const LineValueOrderKey& key, std::uint32_t line);
@@ -26,6 +27,10 @@ public:
 
 private:
     std::size_t slotOf(const LineValueOrderKey& key) const;
+    void setTableSize(std::size_t tableSize);
+    // Doubles the table once more than half of it is used, so a free slot always ends a probe
+    // run.
+    void growIfHalfFull();
 
     std::vector<std::uint32_t> m_slots;  // 0: free, otherwise entry index + 1
     std::vector<Entry> m_entries;

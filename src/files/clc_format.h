@@ -5,12 +5,13 @@
 
 #include "engine/tape.h"
 #include "files/save_steps.h"
+#include "platform/product.h"
 #include "platform/regional.h"
 
 namespace tallimer {
 
 // The header line every calculation file starts with.
-inline constexpr char kClcHeader[] = "Tallimer Calculator 6";
+inline constexpr const char* kClcHeader = kProductTitle;
 
 // Why a calculation file could not be read or written. `line` is the file's line number
 // (1 is the header), 0 when the failure concerns the whole file.

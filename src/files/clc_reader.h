@@ -14,7 +14,8 @@ namespace tallimer {
 // lone CR or a lone LF, even where a piece ends between the CR and the LF.
 class ClcReader {
 public:
-    // `sizeHint`: the file's size when known, to size the tape once.
+    // `sizeHint`: the file's size when known, to size the tape once. The settings are kept by
+    // value, so a temporary will do.
     explicit ClcReader(const RegionalSettings& settings, qint64 sizeHint = 0);
 
     // False once a line fails; error() then says which and why.
@@ -29,7 +30,7 @@ private:
     bool takeLine(QByteArrayView line);
     bool fail(int line, const QString& reason);
 
-    const RegionalSettings& m_settings;
+    RegionalSettings m_settings;
     Tape m_read;
     QByteArray m_partial;  // the start of a line that the next piece ends
     bool m_skipLineFeed = false;

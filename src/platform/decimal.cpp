@@ -197,10 +197,6 @@ std::string Decimal::digits() const {
     return std::string(buffer, std::size_t(writeDigits(buffer)));
 }
 
-Decimal Decimal::negated() const {
-    return Decimal(m_magnitude, m_scale, !m_negative);
-}
-
 Decimal Decimal::normalized() const {
     uint128 magnitude = m_magnitude;
     int scale = m_scale;

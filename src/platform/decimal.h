@@ -48,7 +48,6 @@ public:
     static constexpr int kMaxDigits = 29;
     int writeDigits(char* buffer) const;
 
-    Decimal negated() const;
     // Same value with trailing fractional zeros removed (2.50 -> 2.5, 2.00 -> 2).
     Decimal normalized() const;
     // Rounded half away from zero to at most `places` (0..28) decimals; never overflows.

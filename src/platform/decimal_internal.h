@@ -6,8 +6,15 @@
 #include "platform/decimal.h"
 #include "platform/wide_uint.h"
 
-// Shared by the Decimal sources only; not part of the platform interface.
+// Shared by the platform sources only; not part of the platform interface.
 namespace tallimer {
+
+// One more digit of a written exponent. Past the cap, far beyond any exponent that can
+// matter, further digits are dropped, so the value never overflows an int.
+inline constexpr int kExponentCap = 100000;
+constexpr int exponentWithDigit(int value, int digit) {
+    return value < kExponentCap ? value * 10 + digit : value;
+}
 
 inline constexpr std::array<uint128, 39> kPow10Wide = [] {
     std::array<uint128, 39> t{};

@@ -179,8 +179,7 @@ private:
         const qsizetype start = m_pos;
         int value = 0;
         for (; m_pos < m_text.size() && m_text[m_pos] >= u'0' && m_text[m_pos] <= u'9'; ++m_pos) {
-            // Far beyond any exponent that can matter, yet safe from int overflow.
-            value = value < 100000 ? value * 10 + (m_text[m_pos].unicode() - u'0') : value;
+            value = exponentWithDigit(value, m_text[m_pos].unicode() - u'0');
         }
         exponent = negative ? -value : value;
         return m_pos > start;

@@ -3,6 +3,7 @@
 #include <string>
 #include <system_error>
 
+#include "platform/decimal_internal.h"
 #include "platform/number_text.h"
 
 // Point reading: the longest leading number with "." as the decimal point, blanks skipped
@@ -118,7 +119,7 @@ private:
         }
         int value = 0;
         while (skipToNext() && isDigit(current())) {
-            value = value < 100000 ? value * 10 + (current().unicode() - u'0') : value;
+            value = exponentWithDigit(value, current().unicode() - u'0');
             ++m_pos;
         }
         return negative ? -value : value;

@@ -12,6 +12,7 @@
 #include "controls/vyn_vertical_scroll.h"
 #include "files/file_commands.h"
 #include "platform/number_text.h"
+#include "platform/product.h"
 #include "window/app_icon.h"
 #include "window/entry_row.h"
 #include "window/layout_rules.h"
@@ -21,7 +22,7 @@ namespace tallimer {
 
 Rolling_Caculator::Rolling_Caculator(const RegionalSettings& settings, QWidget* parent)
     : QMainWindow(parent), m_settings(settings), m_calc(*this, m_settings) {
-    setWindowTitle(QStringLiteral("Tallimer Calculator 6"));
+    setWindowTitle(QString::fromLatin1(kProductTitle));
     setWindowIcon(appIcon());
     m_keyFilter = new RowKeyFilter(m_calc, *this, this);
     m_files = new FileCommands(m_calc, *this);
@@ -41,14 +42,11 @@ Rolling_Caculator::Rolling_Caculator(const RegionalSettings& settings, QWidget* 
 }
 
 Rolling_Caculator::~Rolling_Caculator() {
-    // Deleting the controls moves the focus between them; the calculator goes first, so
-    // nothing may reach it from here on.
-    const auto children = findChildren<QObject*>();
-    for (QObject* child : children) {
-        child->disconnect(this);
-        child->removeEventFilter(this);
-        child->removeEventFilter(m_keyFilter);
-    }
+    // The controls and the key filter call back into the calculator (and through it into this
+    // window), and both are destroyed before ~QWidget would delete them: so they go first,
+    // while everything they reach is whole.
+    delete m_parts.client;
+    delete m_keyFilter;
 }
 
 void Rolling_Caculator::Form_Load() {

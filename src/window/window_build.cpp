@@ -36,12 +36,6 @@ QFont arial(double points, bool bold = false) {
     return font;
 }
 
-void setColour(QWidget& widget, QPalette::ColorRole role, std::uint32_t colour) {
-    QPalette palette = widget.palette();
-    palette.setColor(role, toQColor(colour));
-    widget.setPalette(palette);
-}
-
 SuperButton* makeButton(QWidget* parent, const QRect& geometry, const QString& caption,
                         std::uint32_t back, std::uint32_t render, double fontPoints) {
     auto* button = new SuperButton(parent);

@@ -5,6 +5,9 @@
 #include <vector>
 
 #include <QColor>
+#include <QPalette>
+
+#include "controls/ole_color.h"
 
 class QAction;
 class QLabel;
@@ -20,9 +23,11 @@ class VynVerticalScroll;
 
 // Colours arrive as 0x00BBGGRR values, red in the lowest byte.
 inline QColor toQColor(std::uint32_t colour) {
-    return QColor(static_cast<int>(colour & 0xFFu), static_cast<int>((colour >> 8) & 0xFFu),
-                  static_cast<int>((colour >> 16) & 0xFFu));
+    return QColor(rgbFromOle(colour));
 }
+
+// Sets one colour role of the widget's palette.
+void setColour(QWidget& widget, QPalette::ColorRole role, std::uint32_t colour);
 
 // The total box and what surrounds it.
 struct TotalParts {

@@ -11,15 +11,11 @@
 
 namespace tallimer {
 
-namespace {
-
-void setRole(QWidget& widget, QPalette::ColorRole role, std::uint32_t colour) {
+void setColour(QWidget& widget, QPalette::ColorRole role, std::uint32_t colour) {
     QPalette palette = widget.palette();
     palette.setColor(role, toQColor(colour));
     widget.setPalette(palette);
 }
-
-}  // namespace
 
 bool Rolling_Caculator::validRow(int row) const {
     return row >= 0 && row < rowPoolSize();
@@ -76,7 +72,7 @@ void Rolling_Caculator::setRowBackground(int row, std::uint32_t colour) {
         return;
     }
     m_rowBackground[static_cast<std::size_t>(row)] = colour;
-    setRole(*m_parts.rows.CalAmount[static_cast<std::size_t>(row)], QPalette::Base, colour);
+    setColour(*m_parts.rows.CalAmount[static_cast<std::size_t>(row)], QPalette::Base, colour);
 }
 
 void Rolling_Caculator::setRowTextColour(int row, std::uint32_t colour) {
@@ -84,7 +80,7 @@ void Rolling_Caculator::setRowTextColour(int row, std::uint32_t colour) {
         return;
     }
     m_rowTextColour[static_cast<std::size_t>(row)] = colour;
-    setRole(*m_parts.rows.CalAmount[static_cast<std::size_t>(row)], QPalette::Text, colour);
+    setColour(*m_parts.rows.CalAmount[static_cast<std::size_t>(row)], QPalette::Text, colour);
 }
 
 void Rolling_Caculator::focusRow(int row) {
@@ -130,7 +126,7 @@ void Rolling_Caculator::setTotalText(const QString& text) {
 }
 
 void Rolling_Caculator::setTotalBackground(std::uint32_t colour) {
-    setRole(*m_parts.total.TotalAmount, QPalette::Base, colour);
+    setColour(*m_parts.total.TotalAmount, QPalette::Base, colour);
 }
 
 void Rolling_Caculator::setMemoryText(const QString& text) {

@@ -6,14 +6,13 @@
 #include <gtest/gtest.h>
 
 #include "cli/total_command.h"
+#include "tape_values.h"
 #include "test_names.h"
 
 namespace tallimer {
 namespace {
 
-RegionalSettings enUS() {
-    return RegionalSettings{};
-}
+using test::enUS;
 
 class TotalCommandTest : public ::testing::Test {
 protected:
@@ -33,8 +32,8 @@ protected:
 struct ArgumentCase {
     QStringList arguments;
     int exitCode;
-    const char* out;  // exactly, or nullptr for "not checked"
-    const char* errPart;
+    const char* out;      // exactly, or nullptr for "not checked"
+    const char* errPart;  // a part of standard error, or nullptr: standard error is empty
 };
 
 void PrintTo(const ArgumentCase& c, std::ostream* os) {
@@ -78,22 +77,28 @@ TEST_P(TotalArgumentsTest, ExitCodeAndOutput) {
     if (GetParam().out != nullptr) {
         EXPECT_EQ(out, GetParam().out);
     }
-    EXPECT_TRUE(err.contains(GetParam().errPart)) << err.toStdString();
+    if (GetParam().errPart == nullptr) {
+        EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+    } else {
+        EXPECT_TRUE(err.contains(GetParam().errPart)) << err.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, TotalArgumentsTest,
     ::testing::Values(
-        ArgumentCase{{"--total", "FILE"}, 0, "2.75\n", ""},
-        ArgumentCase{{"--total=FILE", "--decimals", "1"}, 0, "2.8\n", ""},
-        ArgumentCase{{"--decimals", "0", "--total", "FILE"}, 0, "3\n", ""},
-        ArgumentCase{{"--total", "FILE", "--decimals", "variable"}, 0, "2.75\n", ""},
-        ArgumentCase{{"--total", "FILE", "--decimals", "25"}, 0, "2.75\n", ""},
-        ArgumentCase{{"--total", "FILE", "--function", "average"}, 0, "Average : 4.75\n", ""},
-        ArgumentCase{{"--total", "FILE", "--function=mean"}, 0, "Mean : 4\n", ""},
-        ArgumentCase{
-            {"--total", "FILE", "--function", "mode", "--decimals", "2"}, 0, "Mode : 0.25\n", ""},
-        ArgumentCase{{"--total", "FILE", "--function", "numbers"}, 0, "2.75\n", ""},
+        ArgumentCase{{"--total", "FILE"}, 0, "2.75\n", nullptr},
+        ArgumentCase{{"--total=FILE", "--decimals", "1"}, 0, "2.8\n", nullptr},
+        ArgumentCase{{"--decimals", "0", "--total", "FILE"}, 0, "3\n", nullptr},
+        ArgumentCase{{"--total", "FILE", "--decimals", "variable"}, 0, "2.75\n", nullptr},
+        ArgumentCase{{"--total", "FILE", "--decimals", "25"}, 0, "2.75\n", nullptr},
+        ArgumentCase{{"--total", "FILE", "--function", "average"}, 0, "Average : 4.75\n", nullptr},
+        ArgumentCase{{"--total", "FILE", "--function=mean"}, 0, "Mean : 4\n", nullptr},
+        ArgumentCase{{"--total", "FILE", "--function", "mode", "--decimals", "2"},
+                     0,
+                     "Mode : 0.25\n",
+                     nullptr},
+        ArgumentCase{{"--total", "FILE", "--function", "numbers"}, 0, "2.75\n", nullptr},
         ArgumentCase{{}, 2, "", "Usage"},
         ArgumentCase{{"--decimals", "2"}, 2, "", "--total FILE is missing"},
         ArgumentCase{{"--total"}, 2, "", "needs a value"},
@@ -177,6 +182,14 @@ TEST_F(TotalProcessTest, PrintsTheTotal) {
         run({QStringLiteral("--total"), file, QStringLiteral("--decimals"), QStringLiteral("2")},
             QStringLiteral("en_US.UTF-8"));
     EXPECT_EQ(fixed.out, "2,468.50\n");
+}
+
+TEST_F(TotalProcessTest, VersionLineStartsWithTheTitle) {
+    const Run version = run({QStringLiteral("--version")}, QStringLiteral("en_US.UTF-8"));
+    EXPECT_EQ(version.exitCode, 0) << version.err.data();
+    EXPECT_TRUE(version.out.startsWith("Tallimer Calculator 6 ")) << version.out.data();
+    EXPECT_TRUE(version.out.endsWith('\n')) << version.out.data();
+    EXPECT_TRUE(version.err.isEmpty()) << version.err.data();
 }
 
 TEST_F(TotalProcessTest, GermanSettingsReadAndWriteDecimalCommas) {

@@ -57,6 +57,24 @@ TEST(SuperButtonProperties, EmptyBagGivesTheDefaults) {
     EXPECT_EQ(grey(SuperButtonProbe::face(button).pixel(3, 0)), 190);
 }
 
+// ReadProperties and WriteProperties stand for the same defaults: what an empty bag loads is
+// written back as nothing.
+TEST(SuperButtonProperties, EmptyBagWritesBackEmpty) {
+    SuperButton button;
+    button.ReadProperties(PropertyBag());
+    PropertyBag written;
+    button.WriteProperties(written);
+    EXPECT_EQ(names(written), QStringList{});
+}
+
+TEST(VynVerticalScrollProperties, EmptyBagWritesBackEmpty) {
+    VynVerticalScroll bar;
+    bar.ReadProperties(PropertyBag());
+    PropertyBag written;
+    bar.WriteProperties(written);
+    EXPECT_EQ(names(written), QStringList{});
+}
+
 TEST(SuperButtonProperties, RoundTripInOrder) {
     PropertyBag saved;
     saved.WriteProperty("Caption", "M+", QString());

@@ -2,6 +2,9 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPointer>
+
+#include <type_traits>
 
 #include "probes.h"
 
@@ -199,11 +202,20 @@ TEST(SuperButtonInput, FocusLightsAndLosingItRestoresTheFace) {
 
 TEST(SuperButtonInput, DeletedInItsClickHandler) {
     auto* b = new SuperButton;
+    const QPointer<SuperButton> alive(b);
+    int mouseUps = 0;
+    int clicks = 0;
     QObject::connect(b, &SuperButton::MouseUp,
-                     [b](std::int16_t&, std::int16_t&, float&, float&) { delete b; });
+                     [b, &mouseUps](std::int16_t&, std::int16_t&, float&, float&) {
+                         ++mouseUps;
+                         delete b;
+                     });
+    QObject::connect(b, &SuperButton::Click, [&clicks] { ++clicks; });
     press(*b, {10, 10});
     release(*b, {10, 10});  // must not touch the deleted button
-    SUCCEED();
+    EXPECT_TRUE(alive.isNull());
+    EXPECT_EQ(mouseUps, 1);
+    EXPECT_EQ(clicks, 0);  // no Click from the deleted button
 }
 
 TEST(SuperButtonInput, BorderBeyondSixteenBitsIsRefused) {
@@ -220,6 +232,9 @@ TEST(SuperButtonInput, BorderBeyondSixteenBitsIsRefused) {
     EXPECT_EQ(changed, QStringList{"Border"});
 }
 
+// QWidget's setEnabled slot is not hidden: through a SuperButton it is the same function.
+static_assert(std::is_same_v<decltype(&SuperButton::setEnabled), void (QWidget::*)(bool)>);
+
 TEST(SuperButtonInput, PropertySetsNotifyTheContainer) {
     const auto b = button();
     QStringList changed;
@@ -228,7 +243,7 @@ TEST(SuperButtonInput, PropertySetsNotifyTheContainer) {
     b->setCaption("x");
     b->setBackColor(0x00112233);
     b->setRenderColor(0x00445566);
-    b->setEnabled(false);
+    b->setEnabledProperty(false);
     b->setFontSize(12);
     b->setFontSize(0);  // refused
     EXPECT_EQ(changed, (QStringList{"Caption", "BackColor", "RenderColor", "Enabled", "Fontsize"}));

@@ -190,8 +190,13 @@ TEST(SuperButtonLook, CaptionIsCentredInWhite) {
     const QFontMetrics metrics(button->font());
     EXPECT_TRUE(button->font().bold());
     EXPECT_EQ(button->font().family(), QStringLiteral("Arial"));
-    EXPECT_NEAR(P::captionX(*button), (154 - metrics.horizontalAdvance("8")) / 2.0, 0.5);
-    EXPECT_NEAR(P::captionY(*button), (36 - metrics.height()) / 2.0, 0.5);
+    // Arial bold 9.75 pt is 13 pixels at 96 dpi (Liberation Sans has its metrics): "8" is 7
+    // pixels wide and a line 15 high. (154 - 7) / 2 = 73.5 and (36 - 15) / 2 = 10.5, the ties
+    // going to the even number.
+    ASSERT_EQ(metrics.horizontalAdvance("8"), 7);
+    ASSERT_EQ(metrics.height(), 15);
+    EXPECT_EQ(P::captionX(*button), 74);
+    EXPECT_EQ(P::captionY(*button), 10);
     const QImage& face = P::face(*button);
     bool white = false;
     for (int y = 0; y < 36; ++y) {

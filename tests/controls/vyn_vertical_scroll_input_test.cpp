@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
+#include <QPointer>
+
+#include <type_traits>
 
 #include "probes.h"
 
@@ -33,6 +36,19 @@ TEST(VynVerticalScrollValue, SetClampsAndAlwaysRaisesChange) {
     EXPECT_TRUE(bar.s->setValue(-4));
     EXPECT_EQ(bar.s->Value(), 0);
     EXPECT_EQ(bar.notified, (QStringList{"Value", "Value", "Value"}));
+}
+
+// QWidget's setEnabled slot is not hidden; the Enabled property tells the container.
+static_assert(std::is_same_v<decltype(&VynVerticalScroll::setEnabled), void (QWidget::*)(bool)>);
+
+TEST(VynVerticalScrollValue, EnabledPropertyNotifies) {
+    Bar bar;
+    bar.s->setEnabledProperty(false);
+    EXPECT_FALSE(bar.s->Enabled());
+    EXPECT_EQ(bar.notified, QStringList{"Enabled"});
+    bar.s->setEnabled(true);  // QWidget's own: no notification
+    EXPECT_TRUE(bar.s->Enabled());
+    EXPECT_EQ(bar.notified, QStringList{"Enabled"});
 }
 
 TEST(VynVerticalScrollValue, MinimumAboveMaximumWins) {
@@ -273,19 +289,29 @@ TEST(VynVerticalScrollInput, KeysArePassedOn) {
 
 TEST(VynVerticalScrollInput, DeletedInItsChangeHandler) {
     for (int route = 0; route < 3; ++route) {
+        SCOPED_TRACE(route == 0 ? "setValue" : route == 1 ? "tick" : "release");
         auto* s = new VynVerticalScroll;
         P::holdTimer(*s);
-        QObject::connect(s, &VynVerticalScroll::Change, [s] { delete s; });
+        const QPointer<VynVerticalScroll> alive(s);
+        int changes = 0;
+        int notified = 0;
+        QObject::connect(s, &VynVerticalScroll::Change, [s, &changes] {
+            ++changes;
+            delete s;
+        });
+        QObject::connect(s, &VynVerticalScroll::PropertyChanged, [&notified] { ++notified; });
         if (route == 0) {
-            s->setValue(5);
+            EXPECT_TRUE(s->setValue(5));
         } else if (route == 1) {
             P::press(*s, 230);
-            P::tick(*s);
+            EXPECT_TRUE(P::tick(*s));
         } else {
             P::release(*s);
         }
+        EXPECT_TRUE(alive.isNull());
+        EXPECT_EQ(changes, 1);
+        EXPECT_EQ(notified, 0);  // nothing more from the deleted bar
     }
-    SUCCEED();
 }
 
 }  // namespace

@@ -13,25 +13,18 @@
 #include "platform/decimal.h"
 #include "platform/number_text.h"
 #include "platform/regional.h"
+#include "tape_values.h"
 
 namespace tallimer::test {
 
 constexpr int kUp = 38;
 constexpr int kDown = 40;
 
-inline RegionalSettings english() {
-    return RegionalSettings{u'.', u',', 3, 3};
-}
-inline RegionalSettings german() {
-    return RegionalSettings{u',', u'.', 3, 3};
-}
-
 // A calculator on a fake screen, started as the window starts it: load with the whole pool,
 // a layout pass that shows rows 0..lastRow, the clear of the first activation, which leaves
 // the focus on row 0.
 struct Session {
-    explicit Session(int lastRow = 12, const RegionalSettings& settings = english(),
-                     int poolSize = 74)
+    explicit Session(int lastRow = 12, const RegionalSettings& settings = enUS(), int poolSize = 74)
         : view(poolSize), calc(view, settings) {
         view.calculator = &calc;
         calc.load(poolSize - 1);
@@ -79,7 +72,7 @@ struct Session {
         int i = 0;
         for (const auto& [op, text] : lines) {
             calc.tape.TapeOps[i] = QChar(op);
-            calc.tape.TapeNumbers[i] = decimal(text);
+            calc.tape.TapeNumbers[i] = val(text);
             ++i;
         }
         calc.ScrollNum_Change();
@@ -96,16 +89,7 @@ struct Session {
     QString total() const { return view.total; }
     QChar op(int line) const { return calc.tape.TapeOps.at(static_cast<std::size_t>(line)); }
     QString value(int line) const {
-        return calc.tape.TapeNumbers.at(static_cast<std::size_t>(line)).plainText(english());
-    }
-
-    static LineValue decimal(const char* text) {
-        if (*text == '\0') {
-            return {};
-        }
-        Decimal out;
-        readLocale(QString::fromLatin1(text), english(), out);
-        return out;
+        return calc.tape.TapeNumbers.at(static_cast<std::size_t>(line)).plainText(enUS());
     }
 
     FakeView view;

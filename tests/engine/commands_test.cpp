@@ -8,6 +8,15 @@ namespace {
 constexpr int kStore = 0;
 constexpr int kRecall = 1;
 
+// A view without rows: the load still keeps row 0 and one tape line.
+TEST(Load, AnEmptyRowPoolKeepsRowZero) {
+    FakeView view(0);
+    Calculator calc(view, enUS());
+    calc.load(5);
+    EXPECT_EQ(calc.LastRow, 0);
+    EXPECT_EQ(calc.tape.size(), 1);
+}
+
 TEST(Decimals, TicksItemAndReformatsRowsButNotTotal) {
     Session s;
     s.setTape({{u'+', "1234.5"}, {u'+', "0.5"}, {u'+', ""}});
@@ -51,8 +60,8 @@ TEST(Functions, TicksItemAndReevaluates) {
 TEST(Memory, StoreFromScrolledRowAndRecallIntoAnother) {
     Session s;
     s.lengthen(40);
-    s.calc.tape.TapeNumbers[12] = Session::decimal("7.25");
-    s.calc.tape.TapeNumbers[10] = Session::decimal("1");
+    s.calc.tape.TapeNumbers[12] = val("7.25");
+    s.calc.tape.TapeNumbers[10] = val("1");
     s.view.setScrollValue(10);
     s.view.focusRow(2);
     s.calc.MemoryRc_Click(kStore);
@@ -140,7 +149,7 @@ TEST(Sort, SortsValuesAndKeepsOperators) {
         Session s;
         for (std::size_t i = 0; i < c.values.size(); ++i) {
             s.calc.tape.TapeOps[i] = ops[i];
-            s.calc.tape.TapeNumbers[i] = Session::decimal(c.values[i]);
+            s.calc.tape.TapeNumbers[i] = val(c.values[i]);
         }
         s.calc.MailCalc();
         const QString before = s.total();
@@ -197,7 +206,7 @@ TEST(Clear, HiddenWindowKeepsFocus) {
 
 TEST(Load, CreatesBlankTapeForWholePool) {
     FakeView view(74);
-    Calculator calc(view, english());
+    Calculator calc(view, enUS());
     view.calculator = &calc;
     calc.DecPlaces = 3;
     calc.load(73);
@@ -217,7 +226,7 @@ TEST(Layout, SetsRangeLengthensTapeAndKeepsOffsetInRange) {
     EXPECT_EQ(s.view.valueMax, 74 - 13);
     s.calc.tape.resize(40);
     s.calc.tape.TapeOps[39] = u'-';
-    s.calc.tape.TapeNumbers[39] = Session::decimal("3");
+    s.calc.tape.TapeNumbers[39] = val("3");
     s.calc.applyLayout(12);
     s.view.setScrollValue(27);
     EXPECT_EQ(s.view.value, 27);

@@ -5,7 +5,7 @@
 
 #include "engine/line_value.h"
 #include "engine/line_value_order.h"
-#include "tape_test_support.h"
+#include "tape_values.h"
 #include "test_names.h"
 
 namespace tallimer {

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/selectionsort_reference.h"
 #include "engine/total.h"
-#include "tape_test_support.h"
+#include "selectionsort_reference.h"
+#include "tape_values.h"
 
 namespace tallimer {
 namespace {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/total.h"
-#include "tape_test_support.h"
+#include "tape_values.h"
 #include "test_names.h"
 
 namespace tallimer {

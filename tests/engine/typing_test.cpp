@@ -124,7 +124,7 @@ TEST(Typing, CharacterFilter) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.keys).toStdString());
-        Session s(12, c.german ? german() : english());
+        Session s(12, c.german ? deDE() : enUS());
         s.type(c.keys);
         EXPECT_EQ(s.text(0), c.wantText);
         EXPECT_EQ(s.value(0), c.wantValue);

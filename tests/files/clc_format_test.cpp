@@ -9,36 +9,16 @@
 
 #include "files/clc_format.h"
 #include "platform/number_text.h"
+#include "tape_values.h"
 #include "test_names.h"
 
 namespace tallimer {
 namespace {
 
-RegionalSettings enUS() {
-    return RegionalSettings{};
-}
-
-RegionalSettings deDE() {
-    return RegionalSettings{u',', u'.', 3, 3};
-}
-
-LineValue val(const char* text) {
-    if (*text == '\0') {
-        return {};
-    }
-    Decimal value;
-    EXPECT_EQ(readLocale(QString::fromLatin1(text), enUS(), value), ReadStatus::Ok) << text;
-    return value;
-}
-
-Tape tapeOf(std::initializer_list<std::pair<char16_t, const char*>> lines) {
-    Tape tape;
-    for (const auto& [op, text] : lines) {
-        tape.TapeOps.push_back(op == 0 ? QChar() : QChar(op));
-        tape.TapeNumbers.push_back(val(text));
-    }
-    return tape;
-}
+using test::deDE;
+using test::enUS;
+using test::tapeOf;
+using test::val;
 
 // Operators and values (by value and by text) the same.
 void expectSameTape(const Tape& actual, const Tape& expected) {

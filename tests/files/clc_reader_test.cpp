@@ -101,5 +101,21 @@ TEST(ClcReaderTest, OverlongLineIsRefused) {
     EXPECT_EQ(reader.error().reason, QStringLiteral("the line is too long"));
 }
 
+// The reader keeps its own copy of the settings: one handed over as a temporary still holds
+// when the lines are read (a kept reference would dangle here; AddressSanitizer names it).
+TEST(ClcReaderTest, SettingsGivenAsATemporaryHold) {
+    ClcReader reader(RegionalSettings{u',', u'.', 3, 3});
+    // Whatever the temporary's stack slot holds now, the reader's settings are its own.
+    RegionalSettings other{u'.', u',', 3, 3};
+    ASSERT_EQ(other.decimalSymbol, QChar(u'.'));
+    ASSERT_TRUE(reader.feed("Tallimer Calculator 6\r\n+12,5\r\n-1.234,75\r\n"));
+    Tape tape;
+    ASSERT_TRUE(reader.finish(tape)) << reader.error().message().toStdString();
+    ASSERT_EQ(tape.size(), 2);
+    EXPECT_EQ(tape.TapeOps[1], QChar(u'-'));
+    EXPECT_EQ(tape.TapeNumbers[0].plainText(RegionalSettings{}).toStdString(), "12.5");
+    EXPECT_EQ(tape.TapeNumbers[1].plainText(RegionalSettings{}).toStdString(), "1234.75");
+}
+
 }  // namespace
 }  // namespace tallimer

@@ -179,6 +179,19 @@ Value normalized(Value v) {
     return v;
 }
 
+Value roundedAwayFromZero(Value v, int places) {
+    if (v.scale <= places) {
+        return v;
+    }
+    const int k = v.scale - places;
+    Digits q, r;
+    splitPow10(v.magnitude, k, q, r);
+    if (r[0] >= '5') {  // the dropped digits are at least one half
+        q = add(q, "1");
+    }
+    return Value{v.negative, q, places};
+}
+
 std::optional<Value> add(const Value& a, const Value& b) {
     return addSigned(a, b, b.negative);
 }

@@ -32,6 +32,8 @@ Value fromDecimal(const Decimal& d);
 std::string text(const Value& v);
 // The same value without trailing fractional zeros (zero at scale 0).
 Value normalized(Value v);
+// Rounded half away from zero to at most `places` decimals (a shorter scale is kept).
+Value roundedAwayFromZero(Value v, int places);
 
 // nullopt: overflow (division by zero is not modelled here).
 std::optional<Value> add(const Value& a, const Value& b);

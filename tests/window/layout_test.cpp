@@ -45,6 +45,7 @@ TEST(LayoutRules, OuterTwipsMapThroughTheDesignedFrame) {
 }
 
 TEST_F(WindowTest, DesignedSizeShowsRowsZeroToTwelve) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tallimer Calculator 6"));
     ASSERT_DOUBLE_EQ(window->twipsPerPixel(), 15.0);
     EXPECT_EQ(window->clientSize(), QSize(509, 419));
     EXPECT_EQ(window->parts().client->size(), QSize(509, 419));
@@ -63,10 +64,11 @@ TEST_F(WindowTest, DesignedSizeShowsRowsZeroToTwelve) {
     EXPECT_EQ(window->calculator().tape.size(), window->rowPoolSize());
 }
 
+// The window tests run on the offscreen platform's one 800 x 800 screen: rows 26 high below
+// row 0 up to the larger dimension, 800, make N = 30 (74 rows at 1920 x 1080, as above).
 TEST_F(WindowTest, RowPoolFollowsTheScreen) {
-    const QSize screen = window->screen()->size();
-    const int larger = std::max(screen.width(), screen.height());
-    EXPECT_EQ(window->rowPoolSize(), layout::rowPoolLast(larger, 26) + 1);
+    ASSERT_EQ(window->screen()->size(), QSize(800, 800));
+    EXPECT_EQ(window->rowPoolSize(), 31);
 }
 
 TEST_F(WindowTest, SizesSnapBackToTheLimits) {
@@ -104,10 +106,14 @@ TEST_F(WindowTest, GrowingLengthensTheTapeAndKeepsItsLines) {
 }
 
 TEST_F(WindowTest, MaximizeGivesTheTallLayoutAndTheNextReturns) {
-    const double tpp = window->twipsPerPixel();
+    ASSERT_DOUBLE_EQ(window->twipsPerPixel(), 15.0);
     const QRect screen = window->screen()->geometry();
-    const int tallHeight = layout::clientHeightForOuter(0.96 * screen.height() * tpp, tpp);
+    ASSERT_EQ(screen, QRect(0, 0, 800, 800));
+    // 0.96 of the 800-line screen is 11520 twips outside, 768 pixels; less the designed frame's
+    // 58, a client area 710 high.
+    const int tallHeight = 710;
     const QPoint before = window->frameGeometry().topLeft();
+    ASSERT_EQ(before, QPoint(100, 50));
 
     window->setWindowState(Qt::WindowMaximized);
     const bool tall = waitUntil([&] { return window->clientSize() == QSize(509, tallHeight); });
@@ -116,8 +122,8 @@ TEST_F(WindowTest, MaximizeGivesTheTallLayoutAndTheNextReturns) {
     settle();
     EXPECT_EQ(window->windowState() & Qt::WindowMaximized, 0);
     EXPECT_EQ(window->frameGeometry().topLeft(), screen.topLeft());
-    EXPECT_EQ(window->savedLeft(), static_cast<int>(before.x() * tpp));
-    EXPECT_EQ(window->lastRow(), layout::visibleLastRow(tallHeight, 79, 26, 1000));
+    EXPECT_EQ(window->savedLeft(), 1500);  // the left edge, 100 pixels, in twips
+    EXPECT_EQ(window->lastRow(), 23);      // row 23 ends at 79 + 24 x 26 = 703, row 24 at 729
 
     window->setWindowState(Qt::WindowMaximized);
     ASSERT_TRUE(waitUntil([&] { return window->clientSize() == QSize(509, 419); }));
@@ -215,8 +221,15 @@ TEST_F(WindowTest, ControlsSitAtTheirDesignedPlaces) {
         EXPECT_EQ(key(k.index)->geometry(), k.place) << "button " << k.index;
         EXPECT_EQ(key(k.index)->RenderColor(), k.render) << "button " << k.index;
     }
-    EXPECT_EQ(key(10)->Caption(), QStringLiteral("."));
-    EXPECT_EQ(key(16)->Caption(), QStringLiteral("C"));
+    // The keypad's indices as the design numbers them; the engine's and the window's
+    // tests click the keys by these indices.
+    const char* const captions[] = {"0", "1", "2",  "3", "4", "5", "6", "7", "8",
+                                    "9", ".", "CA", "+", "-", "x", "/", "C", "DEL"};
+    ASSERT_EQ(window->parts().keypad.CalC_Button.size(), std::size(captions));
+    for (std::size_t i = 0; i < std::size(captions); ++i) {
+        EXPECT_EQ(key(static_cast<int>(i))->Caption(), QString::fromLatin1(captions[i]))
+            << "button " << i;
+    }
     // Stacking: the scroll bar in front of the total box, in front of the rows; each row in
     // front of its operator button.
     const QObjectList& order = p.client->children();
@@ -227,20 +240,39 @@ TEST_F(WindowTest, ControlsSitAtTheirDesignedPlaces) {
     EXPECT_GT(depth(p.keypad.MemoryRc[0]), depth(p.keypad.M_Buff));
 }
 
+// The design's tab order, written as what each stop shows: the keypad's digits, then its
+// other keys in their designed order, the memory keys, DEL, the scroll bar and the rows made
+// at load, each before its operator button.
 TEST_F(WindowTest, TabOrderFollowsTheDesign) {
     const WindowParts& p = window->parts();
-    std::vector<QWidget*> expected = {row(0), p.total.TotalAmount, op(0)};
-    for (int index : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 16, 11, 12, 13, 14, 15, 10}) {
-        expected.push_back(key(index));
+    const auto stop = [&](QWidget* w) -> QString {
+        if (auto* entry = qobject_cast<EntryRow*>(w)) {
+            return QStringLiteral("row %1").arg(entry->index());
+        }
+        if (w == p.total.TotalAmount) {
+            return QStringLiteral("total");
+        }
+        if (w == p.ScrollNum) {
+            return QStringLiteral("scroll");
+        }
+        for (int r = 0; r < window->rowPoolSize(); ++r) {
+            if (w == op(r)) {
+                return QStringLiteral("op %1").arg(r);
+            }
+        }
+        if (auto* button = qobject_cast<SuperButton*>(w)) {
+            return button->Caption();
+        }
+        return QStringLiteral("?");
+    };
+    QStringList stops;
+    QWidget* w = row(0);
+    for (int i = 0; i < 28; ++i, w = w->nextInFocusChain()) {
+        stops << stop(w);
     }
-    expected.push_back(p.keypad.MemoryRc[0]);
-    expected.push_back(p.keypad.MemoryRc[1]);
-    expected.push_back(key(17));
-    expected.push_back(p.ScrollNum);
-    expected.push_back(row(1));
-    for (std::size_t i = 1; i < expected.size(); ++i) {
-        EXPECT_EQ(expected[i - 1]->nextInFocusChain(), expected[i]) << "after " << i - 1;
-    }
+    EXPECT_EQ(stops.join(u' ').toStdString(),
+              std::string("row 0 total op 0 0 1 2 3 4 5 6 7 8 9 C CA + - x / . M+ MR DEL "
+                          "scroll row 1 op 1 row 2 op 2"));
 }
 
 TEST_F(WindowTest, RowsUseArialAsLiberationSans) {
@@ -249,6 +281,47 @@ TEST_F(WindowTest, RowsUseArialAsLiberationSans) {
     EXPECT_EQ(row(0)->font().pointSizeF(), 14.25);
     EXPECT_EQ(row(0)->maxLength(), 40);
     EXPECT_EQ(row(0)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+}
+
+}  // namespace
+}  // namespace tallimer
+
+namespace tallimer {
+namespace {
+
+// The controls call back into the calculator, a member of the window: on closing they go
+// while the window is still whole (a Rolling_Caculator, not yet the QWidget that ~QWidget
+// deletes the remaining children of), and no focus moves from one to another on the way.
+TEST_F(WindowTest, ClosingDestroysTheControlsWhileTheCalculatorIsWhole) {
+    type("5");
+    press(Qt::Key_Return);
+    ASSERT_EQ(focusedRow(), 1);
+    const WindowParts& p = window->parts();
+    std::vector<QObject*> controls = {p.ScrollNum, p.total.TotalAmount, p.keypad.MemoryRc[0]};
+    for (int r = 0; r < window->rowPoolSize(); ++r) {
+        controls.push_back(row(r));
+        controls.push_back(op(r));
+    }
+    for (int k = 0; k <= 17; ++k) {
+        controls.push_back(key(k));
+    }
+    QObject counter;
+    QWidget* const whole = window.get();
+    int destroyed = 0;
+    int whileWhole = 0;
+    for (QObject* control : controls) {
+        QObject::connect(control, &QObject::destroyed, &counter, [&] {
+            ++destroyed;
+            whileWhole += qobject_cast<Rolling_Caculator*>(whole) != nullptr ? 1 : 0;
+        });
+    }
+    int arrivals = 0;
+    QObject::connect(qApp, &QApplication::focusChanged, &counter,
+                     [&](QWidget*, QWidget* now) { arrivals += now != nullptr ? 1 : 0; });
+    window.reset();
+    EXPECT_EQ(destroyed, static_cast<int>(controls.size()));
+    EXPECT_EQ(whileWhole, destroyed);
+    EXPECT_EQ(arrivals, 0);
 }
 
 }  // namespace

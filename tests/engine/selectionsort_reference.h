@@ -7,8 +7,8 @@
 
 namespace tallimer {
 
-// The selection sort written out as the quadratic algorithm it is: the reference that the
-// fast Selectionsort is checked and benchmarked against. Not for use on a real tape.
+// The selection sort written out as the quadratic algorithm it is: the test oracle that the
+// fast Selectionsort is checked (tests/engine) and benchmarked (bench/core) against.
 void SelectionsortQuadratic(std::vector<LineValue>& list, std::int32_t& last);
 
 }  // namespace tallimer

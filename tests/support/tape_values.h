@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 #include <QString>
@@ -10,9 +11,10 @@
 
 #include "engine/line_value.h"
 #include "engine/tape.h"
-#include "platform/number_text.h"
+#include "platform/decimal.h"
 #include "platform/regional.h"
 
+// Values, tapes and number settings for the tests of the engine, the files and the commands.
 namespace tallimer::test {
 
 inline RegionalSettings enUS() {
@@ -23,14 +25,42 @@ inline RegionalSettings deDE() {
     return RegionalSettings{u',', u'.', 3, 3};
 }
 
-// A Decimal from its en_US text, exactly as a file or a typed row would give it.
+// A Decimal exactly as written: an optional "-", digits, and an optional "." with more digits,
+// the scale being the count of digits after the point ("2.50" is 250 at scale 2, "-0" is a
+// negative zero). Built with Decimal::fromParts, not read, so nothing is normalised: "2",
+// "2.0" and "2.00" are one value at three scales. Any other text fails the test.
 inline Decimal dec(const char* text) {
-    Decimal value;
-    EXPECT_EQ(readLocale(QString::fromLatin1(text), enUS(), value), ReadStatus::Ok) << text;
-    return value;
+    const char* p = text;
+    const bool negative = *p == '-';
+    if (negative) {
+        ++p;
+    }
+    uint128 magnitude = 0;
+    int digits = 0;
+    int scale = 0;
+    bool point = false;
+    for (; *p != '\0'; ++p) {
+        if (*p == '.' && !point) {
+            point = true;
+        } else if ('0' <= *p && *p <= '9' && digits < Decimal::kMaxDigits) {
+            magnitude = magnitude * 10 + static_cast<unsigned>(*p - '0');
+            ++digits;
+            scale += point ? 1 : 0;
+        } else {
+            break;
+        }
+    }
+    const std::optional<Decimal> value = *p == '\0' && digits > 0 && !(point && scale == 0)
+                                             ? Decimal::fromParts(magnitude, scale, negative)
+                                             : std::nullopt;
+    if (!value) {
+        ADD_FAILURE() << "not a test value: \"" << text << "\"";
+        return Decimal();
+    }
+    return *value;
 }
 
-// A value from text: "" is an empty line, anything else a Decimal.
+// A value from text: "" is an empty line, anything else a Decimal as dec() builds it.
 inline LineValue val(const char* text) {
     return *text == '\0' ? LineValue() : LineValue(dec(text));
 }

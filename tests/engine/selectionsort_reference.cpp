@@ -1,4 +1,4 @@
-#include "engine/selectionsort_reference.h"
+#include "selectionsort_reference.h"
 
 namespace tallimer {
 
