@@ -7,6 +7,7 @@
 namespace tallimer {
 
 // System colours name a palette role by the index in their low byte.
+inline constexpr std::uint32_t kSystemWindowBackground = 0x80000005u;
 inline constexpr std::uint32_t kSystem3DHighlight = 0x80000014u;
 
 // A 0x00BBGGRR colour as an opaque QRgb; a system colour is looked up in the application

@@ -4,7 +4,7 @@
 
 #include "calculator_session.h"
 #include "engine/clipboard_text.h"
-#include "tape_test_support.h"
+#include "tape_values.h"
 
 namespace tallimer::test {
 namespace {

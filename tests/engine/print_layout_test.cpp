@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/print_layout.h"
-#include "tape_test_support.h"
+#include "tape_values.h"
 
 namespace tallimer::test {
 namespace {
