@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_window.h"
+
 #include "engine/print_layout.h"
 #include "platform/regional.h"
 #include "window/print_calc.h"
@@ -20,13 +22,7 @@ constexpr int kFullTape = 32768;
 void BM_WindowPasteNumbers(benchmark::State& state) {
     RegionalSettings settings;
     Rolling_Caculator window(settings);
-    window.show();
-    window.activateWindow();
-    QElapsedTimer waited;
-    waited.start();
-    while (!window.isActiveWindow() && waited.elapsed() < 2000) {
-        QCoreApplication::processEvents();
-    }
+    bench::showActive(window);
     window.setMessageFunction([](const QString&) {});
     QString text;
     for (int line = 0; line < kFullTape; ++line) {

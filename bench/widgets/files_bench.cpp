@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_window.h"
+
 #include "controls/drive_control.h"
 #include "engine/tape.h"
 #include "files/file_commands.h"
@@ -77,13 +79,7 @@ struct FileWindow {
 
     explicit FileWindow(const QString& path) {
         window.move(100, 50);
-        window.show();
-        window.activateWindow();
-        QElapsedTimer waited;
-        waited.start();
-        while (!window.isActiveWindow() && waited.elapsed() < 2000) {
-            QCoreApplication::processEvents();
-        }
+        bench::showActive(window);
         FileCommands& files = window.fileCommands();
         files.showFailure = [this] { ++failures; };
         files.showDialog = [&files, path](LoadSave&) { files.CalcFilePath = path; };

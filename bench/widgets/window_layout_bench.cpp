@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_window.h"
+
 #include "platform/decimal.h"
 #include "platform/regional.h"
 #include "window/entry_row.h"
@@ -29,13 +31,7 @@ struct FullTapeWindow {
 
     FullTapeWindow() {
         window.move(100, 50);
-        window.show();
-        window.activateWindow();
-        QElapsedTimer waited;
-        waited.start();
-        while (!window.isActiveWindow() && waited.elapsed() < 2000) {
-            QCoreApplication::processEvents();
-        }
+        bench::showActive(window);
         Calculator& calc = window.calculator();
         calc.tape.resize(kFullTape, u'+');
         for (int line = 0; line < kFullTape; ++line) {
