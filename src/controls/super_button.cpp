@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QApplication>
+#include <QCache>
 #include <QCursor>
 #include <QFontMetrics>
 #include <QPaintEvent>
@@ -34,10 +35,23 @@ QRgb gradientStep(int r0, int g0, int b0, int step) {
 
 // Row y gets step y + 1, so the face darkens by 2 per row downwards.
 void gradientFill(QImage& surface, int r0, int g0, int b0) {
-    QPainter painter(&surface);
     for (int y = 0; y < surface.height(); ++y) {
-        fillRow(painter, 0, surface.width(), y, gradientStep(r0, g0, b0, y + 1));
+        auto* row = reinterpret_cast<QRgb*>(surface.scanLine(y));
+        std::fill(row, row + surface.width(), gradientStep(r0, g0, b0, y + 1));
     }
+}
+
+// The composed pictures of one look; buttons that look alike share them.
+struct Looks {
+    QImage lit;
+    QImage face;
+    std::optional<QRegion> painted;
+};
+
+QCache<QString, Looks>& looksCache() {
+    // Costs are in kilobytes: room for a few hundred keypad-sized looks.
+    static QCache<QString, Looks> cache(16 * 1024);
+    return cache;
 }
 
 void drawRightSeparator(QPainter& painter, int SW, int SH, QRgb dark, QRgb light) {
@@ -230,38 +244,60 @@ bool SuperButton::ButtonRender() {
     }
     m_CaptionX = captionX;
     m_CaptionY = captionY;
-
-    QImage surface(std::max(SW, 0), std::max(SH, 0), QImage::Format_RGB32);
-    const bool drawable = !surface.isNull();
-
-    // The gradient's last step is the line at row SH, just below the surface.
-    const int lastStep = SH + 1;
-    const int litRed = m_Red + 60;
-    const int litGreen = m_Green + 60;
-    const int litBlue = m_Blue + 60;
-    m_LightColor = rgbLimited(litRed, litGreen, litBlue);
-    m_DarkColor = gradientStep(litRed, litGreen, litBlue, lastStep);
-    if (drawable) {
-        gradientFill(surface, litRed, litGreen, litBlue);
-        drawFaceBorder(surface, m_Border, true, m_LightColor, m_DarkColor);
-    }
-    Image1 = surface.copy();
-
+    // The normal face's colours stay; the pictures are composed when next drawn.
     m_LightColor = gradientStep(m_Red, m_Green, m_Blue, 1);
-    m_DarkColor = gradientStep(m_Red, m_Green, m_Blue, lastStep);
-    if (drawable) {
-        gradientFill(surface, m_Red, m_Green, m_Blue);
-        drawFaceBorder(surface, m_Border, false, m_LightColor, m_DarkColor);
-        printCaption(surface, kWhite);
-    }
-
-    m_Face = surface;
-    m_Painted = paintedRegion(m_Face);
-    // Without mask pixels the face covers the whole control.
-    setAttribute(Qt::WA_OpaquePaintEvent, drawable && !m_Painted.has_value());
-    m_Surface = m_Face;
+    m_DarkColor = gradientStep(m_Red, m_Green, m_Blue, SH + 1);
+    m_Stale = true;
     update();
     return true;
+}
+
+void SuperButton::composeLooks() const {
+    if (!m_Stale) {
+        return;
+    }
+    m_Stale = false;
+    const int SW = width();
+    const int SH = height();
+    const QString key = QStringLiteral("%1x%2@%3:%4,%5,%6:%7:%8:%9")
+                            .arg(SW)
+                            .arg(SH)
+                            .arg(devicePixelRatioF())
+                            .arg(m_Red)
+                            .arg(m_Green)
+                            .arg(m_Blue)
+                            .arg(m_Border)
+                            .arg(font().key(), m_Caption);
+    if (const Looks* shared = looksCache().object(key)) {
+        Image1 = shared->lit;
+        m_Face = shared->face;
+        m_Painted = shared->painted;
+    } else {
+        ++m_Compositions;
+        QImage surface(std::max(SW, 0), std::max(SH, 0), QImage::Format_RGB32);
+        const bool drawable = !surface.isNull();
+        // The gradient's last step is the line at row SH, just below the surface.
+        const int lastStep = SH + 1;
+        const int litRed = m_Red + 60;
+        const int litGreen = m_Green + 60;
+        const int litBlue = m_Blue + 60;
+        if (drawable) {
+            gradientFill(surface, litRed, litGreen, litBlue);
+            drawFaceBorder(surface, m_Border, true, rgbLimited(litRed, litGreen, litBlue),
+                           gradientStep(litRed, litGreen, litBlue, lastStep));
+        }
+        Image1 = surface.copy();
+        if (drawable) {
+            gradientFill(surface, m_Red, m_Green, m_Blue);
+            drawFaceBorder(surface, m_Border, false, m_LightColor, m_DarkColor);
+            printCaption(surface, kWhite);
+        }
+        m_Face = surface;
+        m_Painted = paintedRegion(m_Face);
+        const auto kilobytes = static_cast<qsizetype>((2 * m_Face.sizeInBytes()) / 1024 + 1);
+        looksCache().insert(key, new Looks{Image1, m_Face, m_Painted}, kilobytes);
+    }
+    m_Surface = m_Face;
 }
 
 void SuperButton::printCaption(QImage& surface, QRgb color) const {
@@ -276,6 +312,7 @@ void SuperButton::printCaption(QImage& surface, QRgb color) const {
 }
 
 void SuperButton::clearSurface() {
+    composeLooks();
     if (m_Face.size() == size()) {
         m_Surface = m_Face;
     } else {
@@ -329,6 +366,9 @@ void SuperButton::drawPressedLook() {
 }
 
 void SuperButton::paintEvent(QPaintEvent* event) {
+    composeLooks();
+    // Without mask pixels the face covers the whole control.
+    setAttribute(Qt::WA_OpaquePaintEvent, !m_Face.isNull() && !m_Painted.has_value());
     QPainter painter(this);
     drawLook(painter, event->region(), m_Painted, m_Surface, size(), rgbFromOle(m_BackColor));
 }

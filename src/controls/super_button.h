@@ -80,6 +80,8 @@ private:
     // Renders the normal and lit faces; false when a caption position does not fit 16 bits,
     // and then nothing is redrawn.
     bool ButtonRender();
+    // The pictures ButtonRender left for later: composed, or taken from an equal look.
+    void composeLooks() const;
     void Timer1_Timer();
     void clearSurface();
     void drawLitLook();
@@ -115,10 +117,12 @@ private:
     // The release that ends a double click raises MouseUp but no second Click.
     bool m_DoubleClicked = false;
     QTimer Timer1;
-    QImage Image1;                     // lit face without caption
-    QImage m_Face;                     // normal face with caption: what clearing the surface shows
-    QImage m_Surface;                  // the look currently shown
-    std::optional<QRegion> m_Painted;  // pixels of the face outside the mask colour
+    mutable bool m_Stale = true;     // the pictures below no longer match the properties
+    mutable int m_Compositions = 0;  // pictures composed rather than shared
+    mutable QImage Image1;           // lit face without caption
+    mutable QImage m_Face;           // normal face with caption: what clearing the surface shows
+    mutable QImage m_Surface;        // the look currently shown
+    mutable std::optional<QRegion> m_Painted;  // pixels of the face outside the mask colour
     std::function<QWidget*()> m_PointerQuery;  // replaced by tests
 };
 

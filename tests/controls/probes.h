@@ -21,9 +21,11 @@ struct SuperButtonProbe {
     static void setWidgetUnderPointer(SuperButton& b, QWidget* widget) {
         b.m_PointerQuery = [widget] { return widget; };
     }
-    static const QImage& face(const SuperButton& b) { return b.m_Face; }
-    static const QImage& litFace(const SuperButton& b) { return b.Image1; }
-    static const QImage& surface(const SuperButton& b) { return b.m_Surface; }
+    // The pictures as the next paint would show them.
+    static const QImage& face(const SuperButton& b) { return b.composeLooks(), b.m_Face; }
+    static const QImage& litFace(const SuperButton& b) { return b.composeLooks(), b.Image1; }
+    static const QImage& surface(const SuperButton& b) { return b.composeLooks(), b.m_Surface; }
+    static int compositions(const SuperButton& b) { return b.m_Compositions; }
     static QRgb lightColor(const SuperButton& b) { return b.m_LightColor; }
     static QRgb darkColor(const SuperButton& b) { return b.m_DarkColor; }
     static int captionX(const SuperButton& b) { return b.m_CaptionX; }
