@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include "probes.h"
+
+namespace tallimer {
+namespace {
+
+using P = SuperButtonProbe;
+
+TEST(SuperButtonSharing, SameLookSharesPictureUntilOneChangesColour) {
+    SuperButton a;
+    SuperButton b;
+    for (SuperButton* button : {&a, &b}) {
+        sizeTo(*button, 40, 24);
+        button->setCaption(QStringLiteral("="));
+        button->setRenderColor(0x00808080);
+    }
+    EXPECT_EQ(P::face(a).cacheKey(), P::face(b).cacheKey());
+    const QRgb before = P::face(b).pixel(5, 5);
+    a.setRenderColor(0x00204080);
+    EXPECT_NE(P::face(a).pixel(5, 5), before);
+    EXPECT_EQ(P::face(b).pixel(5, 5), before);
+}
+
+TEST(SuperButtonSharing, CaptionSetThriceBeforeShowingComposesOnce) {
+    SuperButton button;
+    button.setRenderColor(0x00123456);  // a look no other test composes
+    for (const char* caption : {"1", "12", "123"}) {
+        button.setCaption(QString::fromLatin1(caption));
+    }
+    sizeTo(button, 154, 36);
+    button.grab();
+    EXPECT_EQ(P::compositions(button), 1);
+}
+
+}  // namespace
+}  // namespace tallimer
