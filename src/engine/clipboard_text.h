@@ -21,8 +21,8 @@ struct PastedTape {
 };
 
 // The tape pasted from `text` onto a tape of `clearedLines` cleared lines viewed through rows
-// 0..lastRow. Lines are split at CR LF only. A text whose last line is "DE" is a list of
-// tab-separated records (field 1 empty: "-", else "+"; field 4 the amount with a "." point,
+// 0..lastRow. Lines end at LF or CR LF; a lone CR ends none. A text whose last line is "DE" is a
+// list of tab-separated records (field 1 empty: "-", else "+"; field 4 the amount with a "." point,
 // kept as a binary double); any other text is a column whose lines' first fields are read
 // with the user's rules, then with a "." point. A column stops 32001 lines below the view,
 // records at the tape's 32768 lines; what is left over is counted in lostLines. A text longer

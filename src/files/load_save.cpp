@@ -22,6 +22,18 @@ constexpr std::uint32_t kDialogBack = 0x00F0F0F0;
 constexpr std::uint32_t kLabelText = 0x00404040;
 const QString kExtension = QStringLiteral(".Clc");
 
+// b.CLC and b.Clc are two files here, and the list shows ".Clc" files in any letter case: a
+// name the listed folder holds only in another case names the file listed.
+QString inListedCase(const QString& path, const std::vector<QString>& names) {
+    if (path.contains(u'/') || std::find(names.begin(), names.end(), path) != names.end()) {
+        return path;
+    }
+    const auto other = std::find_if(names.begin(), names.end(), [&path](const QString& name) {
+        return name.compare(path, Qt::CaseInsensitive) == 0;
+    });
+    return other != names.end() ? *other : path;
+}
+
 QFont arial(double points, bool bold) {
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(points);
@@ -146,7 +158,7 @@ void LoadSave::Command1_Click(int index) {
     if (QFileInfo(path).fileName().startsWith(u'.')) {
         return;
     }
-    m_calcFilePath = path;
+    m_calcFilePath = inListedCase(path, m_DriveList->EntryNames());
     accept();
 }
 

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <string_view>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStorageInfo>
+#include <QHash>
+
+#include "platform/mount_table.h"
 
 namespace tallimer {
 
@@ -33,6 +36,18 @@ bool isNetwork(const QByteArray& type) {
 bool readsOne(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) && file.read(1) == "1";
+}
+
+// Device node to volume label, from the links udev keeps in /dev/disk/by-label.
+QHash<QString, QString> deviceLabels() {
+    QHash<QString, QString> labels;
+    const QDir folder(QStringLiteral("/dev/disk/by-label"));
+    for (const QFileInfo& link : folder.entryInfoList(QDir::System | QDir::Files)) {
+        QByteArray name = link.fileName().toLocal8Bit();
+        name.replace("\\x20", " ");
+        labels.insert(link.canonicalFilePath(), QString::fromLocal8Bit(name));
+    }
+    return labels;
 }
 
 }  // namespace
@@ -88,36 +103,26 @@ std::optional<Volume> volumeFromMount(const MountFacts& mount, const QString& sy
 }
 
 std::vector<Volume> mountedVolumes() {
-    std::vector<Volume> volumes;
-    bool haveRoot = false;
-    auto add = [&volumes, &haveRoot](const QStorageInfo& info) {
-        MountFacts mount{info.rootPath(), info.device(), info.fileSystemType(), info.name(),
-                         info.isValid() && info.isReady()};
-        if (auto volume = volumeFromMount(mount)) {
-            haveRoot = haveRoot || volume->root == QStringLiteral("/");
+    // The tables only: a statfs of a hung network mount would never return.
+    const auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const MountViewer viewer{qEnvironmentVariable("HOME"), qEnvironmentVariable("USER")};
+    std::vector<MountFacts> mounts = shownMounts(read(QStringLiteral("/proc/self/mountinfo")),
+                                                 read(QStringLiteral("/etc/fstab")), viewer);
+    std::stable_sort(mounts.begin(), mounts.end(),
+                     [](const MountFacts& a, const MountFacts& b) { return a.root < b.root; });
+
+    std::vector<Volume> volumes{Volume{QStringLiteral("/"), {}, DriveType::Fixed, false}};
+    const QHash<QString, QString> labels = deviceLabels();
+    for (MountFacts& mount : mounts) {
+        mount.label =
+            labels.value(QFileInfo(QString::fromLocal8Bit(mount.device)).canonicalFilePath());
+        if (auto volume = volumeFromMount(mount); volume && volume->root != volumes.back().root) {
             volumes.push_back(*volume);
         }
-    };
-    for (const QStorageInfo& info : QStorageInfo::mountedVolumes()) {
-        add(info);
     }
-    // In a container the root is an overlay that the mount list leaves out; it is still the
-    // file system the user works in.
-    if (!haveRoot) {
-        add(QStorageInfo::root());
-        if (!haveRoot) {
-            volumes.push_back(Volume{QStringLiteral("/"), {}, DriveType::Fixed, false});
-        }
-    }
-    std::stable_sort(volumes.begin(), volumes.end(), [](const Volume& a, const Volume& b) {
-        if (a.root == QStringLiteral("/") || b.root == QStringLiteral("/")) {
-            return a.root == QStringLiteral("/") && b.root != QStringLiteral("/");
-        }
-        return a.root < b.root;
-    });
-    volumes.erase(std::unique(volumes.begin(), volumes.end(),
-                              [](const Volume& a, const Volume& b) { return a.root == b.root; }),
-                  volumes.end());
     return volumes;
 }
 

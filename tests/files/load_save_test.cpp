@@ -157,6 +157,18 @@ TEST_F(LoadSaveTest, ClickOnAFileNamesItAndADoubleClickConfirms) {
     EXPECT_EQ(path, QStringLiteral("plan.Clc"));
 }
 
+TEST_F(LoadSaveTest, AFileInAnotherLetterCaseIsTheFileNamed) {
+    QFile(dir.path() + QStringLiteral("/b.CLC")).open(QIODevice::WriteOnly);
+    dialog->DriveList().FileExtention(QStringLiteral(".Clc"));
+    for (bool picked : {true, false}) {
+        dialog->show();
+        box().clear();
+        picked ? clickEntry(2) : QTest::keyClicks(&box(), QStringLiteral("b"));
+        QTest::mouseClick(&dialog->Command1(1), Qt::LeftButton);
+        EXPECT_EQ(path, QStringLiteral("b.CLC")) << picked;
+    }
+}
+
 TEST_F(LoadSaveTest, DoubleClickOnAFolderOnlyOpensIt) {
     clickEntry(3);        // plan.Clc
     clickEntry(1, true);  // ".."

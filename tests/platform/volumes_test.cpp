@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/mount_table.h"
 #include "platform/volumes.h"
 #include "test_names.h"
 
@@ -92,6 +93,51 @@ TEST(MountedVolumes, RootFirstAndNoPseudoFileSystems) {
         EXPECT_FALSE(v.root.startsWith(QStringLiteral("/proc"))) << v.root.toStdString();
         EXPECT_NE(v.type, DriveType::Unknown) << v.root.toStdString();
     }
+}
+
+TEST(ShownMounts, AsAFileManagerShowsThem) {
+    struct Case {
+        const char* line;  // the mount path, options, type and source of a mountinfo line
+        bool shown;
+    };
+    const Case cases[] = {
+        {"/ rw - ext4 /dev/sda2 rw", false},  // the root is added on its own
+        {"/run rw,nosuid - tmpfs tmpfs rw", false},
+        {"/run/lock rw - tmpfs tmpfs rw", false},
+        {"/run/user/1000 rw shared:5 - tmpfs tmpfs rw", false},
+        {"/snap/core/1 ro - squashfs /dev/loop3 ro", false},
+        {"/boot/efi rw - vfat /dev/sda1 rw", false},
+        {"/proc rw - proc proc rw", false},
+        {"/media/ann/STICK rw shared:9 - vfat /dev/sdb1 rw", true},
+        {"/media/ann/My\\040Disk rw - ext4 /dev/sdc1 rw", true},
+        {"/run/media/ann/DISC ro - iso9660 /dev/sr0 ro", true},
+        {"/run/media/bob/DISC ro - iso9660 /dev/sr1 ro", false},
+        {"/home/ann/nas rw - nfs4 srv:/export rw", true},
+        {"/home/ann/.cache/doc rw - fuse.portal portal rw", false},
+        {"/home/ann/.hidden rw - ext4 /dev/sdd1 rw", false},
+        {"/media/ann/loop rw - ext4 /dev/loop rw", false},
+        {"/srv/data rw - ext4 /dev/sde1 rw", true},  // marked x-gvfs-show
+        {"/srv/other rw - ext4 /dev/sde2 rw", false},
+        {"broken line", false},
+    };
+    QByteArray mountInfo;
+    QStringList expected;
+    for (const Case& c : cases) {
+        mountInfo += QByteArray("22 1 8:1 / ") + c.line + '\n';
+        if (c.shown) {
+            expected << unescapeMountPath(QByteArray(c.line).split(' ').front());
+        }
+    }
+    const QByteArray fstab =
+        "# /srv/other x x-gvfs-show\n"
+        "UUID=1  /srv/data  ext4  defaults,x-gvfs-show  0 2\n"
+        "UUID=2  /srv/other  ext4  defaults  0 2\n";
+    QStringList shown;
+    for (const MountFacts& m : shownMounts(mountInfo, fstab, {"/home/ann", "ann"})) {
+        shown << m.root;
+    }
+    EXPECT_EQ(shown, expected);
+    EXPECT_TRUE(expected.contains(QStringLiteral("/media/ann/My Disk")));
 }
 
 }  // namespace
