@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 
 #include <cstdio>
@@ -6,6 +7,7 @@
 #include "cli/help_text.h"
 #include "cli/total_command.h"
 #include "controls/controls_gallery.h"
+#include "controls/super_button_accessible.h"
 #include "platform/product.h"
 #include "window/rolling_caculator.h"
 
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    QAccessible::installFactory(tallimer::controlsAccessibleFactory);
     QApplication::setApplicationName(QStringLiteral("Tallimer Calculator"));
     if (hasArgument(argc, argv, "--controls-gallery")) {
         const auto gallery = tallimer::showControlsGallery();

@@ -155,6 +155,7 @@ void Rolling_Caculator::createTotalBox() {
     t.Op11->setAttribute(Qt::WA_TranslucentBackground);
 
     t.TotalAmount = new QLineEdit(QStringLiteral("Total..."), client);
+    t.TotalAmount->setAccessibleName(QStringLiteral("Total"));
     t.TotalAmount->setGeometry(30, 21, 458, 33);
     t.TotalAmount->setFont(arial(18, true));
     t.TotalAmount->setAlignment(Qt::AlignCenter);
@@ -182,6 +183,7 @@ void Rolling_Caculator::createKeypad() {
 void Rolling_Caculator::createMemory() {
     KeypadParts& k = m_parts.keypad;
     k.M_Buff = new QLabel(m_parts.client);
+    k.M_Buff->setAccessibleName(QStringLiteral("Memory"));
     k.M_Buff->setGeometry(270, 351, 226, 65);
     k.M_Buff->setFont(arial(11.25, true));
     k.M_Buff->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -1,0 +1,50 @@
+#include "controls/super_button_accessible.h"
+
+#include <QObject>
+#include <QString>
+
+#include "controls/super_button.h"
+
+namespace tallimer {
+
+SuperButtonAccessible::SuperButtonAccessible(SuperButton* button)
+    : QAccessibleWidget(button, QAccessible::Button) {}
+
+QString SuperButtonAccessible::text(QAccessible::Text t) const {
+    const QString own = QAccessibleWidget::text(t);
+    if (t == QAccessible::Name && own.isEmpty()) {
+        return static_cast<const SuperButton*>(widget())->Caption();
+    }
+    return own;
+}
+
+QAccessible::State SuperButtonAccessible::state() const {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.focusable = widget()->focusPolicy() != Qt::NoFocus;
+    return s;
+}
+
+QStringList SuperButtonAccessible::actionNames() const {
+    return {pressAction()};
+}
+
+void SuperButtonAccessible::doAction(const QString& actionName) {
+    auto* button = static_cast<SuperButton*>(widget());
+    // The keyboard's Space raises Click alone; the press takes that same path.
+    if (actionName == pressAction() && button->isEnabled()) {
+        emit button->Click();
+    }
+}
+
+QStringList SuperButtonAccessible::keyBindingsForAction(const QString& /*actionName*/) const {
+    return {};
+}
+
+QAccessibleInterface* controlsAccessibleFactory(const QString& /*className*/, QObject* object) {
+    if (auto* button = qobject_cast<SuperButton*>(object)) {
+        return new SuperButtonAccessible(button);
+    }
+    return nullptr;
+}
+
+}  // namespace tallimer

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+class QObject;
+class QString;
+
+namespace tallimer {
+
+class SuperButton;
+
+// A painted push-button as a screen reader sees it: named by its caption, pressed as a click.
+class SuperButtonAccessible : public QAccessibleWidget {
+public:
+    explicit SuperButtonAccessible(SuperButton* button);
+
+    QString text(QAccessible::Text t) const override;
+    QAccessible::State state() const override;
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+    QStringList keyBindingsForAction(const QString& actionName) const override;
+};
+
+// Builds interfaces for the painted controls only when an assistive technology asks.
+QAccessibleInterface* controlsAccessibleFactory(const QString& className, QObject* object);
+
+}  // namespace tallimer
