@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstring>
@@ -7,6 +8,7 @@
 #include "cli/total_command.h"
 #include "controls/controls_gallery.h"
 #include "platform/product.h"
+#include "platform/ui_translations.h"
 #include "window/rolling_caculator.h"
 
 namespace {
@@ -40,6 +42,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallimer Calculator"));
+    tallimer::installTranslations(QLocale::system().uiLanguages(), QStringLiteral(":/i18n"));
     if (hasArgument(argc, argv, "--controls-gallery")) {
         const auto gallery = tallimer::showControlsGallery();
         return QApplication::exec();
