@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fails when a text marked for translation in src/ has no finished entry in a .ts file.
+# Fails while a text marked for translation in src/ has no finished entry in a .ts file.
 set -euo pipefail
 lupdate=$1 source=$2
 copy=$(mktemp -d)
