@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include "controls/controls_gallery.h"
 #include "controls/super_button_accessible.h"
 #include "platform/product.h"
+#include "platform/ui_translations.h"
 #include "window/rolling_caculator.h"
 
 namespace {
@@ -43,6 +45,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QAccessible::installFactory(tallimer::controlsAccessibleFactory);
     QApplication::setApplicationName(QStringLiteral("Tallimer Calculator"));
+    tallimer::installTranslations(QLocale::system().uiLanguages(), QStringLiteral(":/i18n"));
     if (hasArgument(argc, argv, "--controls-gallery")) {
         const auto gallery = tallimer::showControlsGallery();
         return QApplication::exec();

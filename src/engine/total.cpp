@@ -1,5 +1,7 @@
 #include "engine/total.h"
 
+#include <QCoreApplication>
+
 #include "engine/total_statistics.h"
 #include "platform/number_text.h"
 
@@ -53,10 +55,10 @@ QString runningTotalText(const Tape& tape, int decPlaces, const RegionalSettings
         }
     }
     if (lastError == DecStatus::Overflow) {
-        return QStringLiteral("Overflow");
+        return QCoreApplication::translate("Total", "Overflow");
     }
     if (lastError != DecStatus::Ok) {
-        return QStringLiteral("Error");
+        return QCoreApplication::translate("Total", "Error");
     }
     return formatNumber(accumulators[current], decPlaces, settings);
 }

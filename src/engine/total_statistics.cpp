@@ -1,5 +1,6 @@
 #include "engine/total_statistics.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -14,7 +15,8 @@ namespace tallimer {
 namespace {
 
 QString failureText(DecStatus status) {
-    return status == DecStatus::Overflow ? QStringLiteral("Overflow") : QStringLiteral("Error");
+    return status == DecStatus::Overflow ? QCoreApplication::translate("Total", "Overflow")
+                                         : QCoreApplication::translate("Total", "Error");
 }
 
 // Mean and Mode read only the values above zero, in ascending order. Selectionsort of a copy of
@@ -68,7 +70,7 @@ DecStatus middleOf(const LineValue& lower, const LineValue& upper, Decimal& out)
 // The mean of the non-blank lines, negatives included. No such line: the label alone; a sum
 // beyond the range: "Overflow" (never a wrong average).
 QString averageText(const Tape& tape, const RegionalSettings& settings) {
-    const QString label = QStringLiteral("Average : ");
+    const QString label = QCoreApplication::translate("Total", "Average : ");
     Decimal sums[2];  // used in turn, as in the running total
     int current = 0;
     std::int64_t count = 0;
@@ -101,7 +103,7 @@ QString averageText(const Tape& tape, const RegionalSettings& settings) {
 // The median of the values above zero (n is the index of the last one); an even count takes
 // the pair's midpoint.
 QString meanText(const Tape& tape, const RegionalSettings& settings) {
-    const QString label = QStringLiteral("Mean : ");
+    const QString label = QCoreApplication::translate("Total", "Mean : ");
     std::vector<KeyedLine> a = positiveValues(tape);
     const auto n = static_cast<std::ptrdiff_t>(a.size()) - 1;
     if (n < 0) {
@@ -139,7 +141,7 @@ QString modeText(const Tape& tape, const RegionalSettings& settings) {
             mode = &entry;
         }
     }
-    const QString label = QStringLiteral("Mode : ");
+    const QString label = QCoreApplication::translate("Total", "Mode : ");
     return mode == nullptr ? label : label + tape.TapeNumbers[mode->firstLine].plainText(settings);
 }
 

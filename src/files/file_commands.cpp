@@ -1,5 +1,6 @@
 #include "files/file_commands.h"
 
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -20,7 +21,8 @@ const QString kClc = QStringLiteral(".Clc");
 
 void showFailureBox(QWidget& owner) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tallimer Calculator"),
-                    QString::fromLatin1(kFileFailureText), QMessageBox::Ok, &owner);
+                    QCoreApplication::translate("tallimer::FileCommands", kFileFailureText),
+                    QMessageBox::Ok, &owner);
     box.exec();
 }
 
@@ -65,11 +67,13 @@ LoadSave& FileCommands::loadSave() {
 
 void FileCommands::LD_Click(std::int16_t Index) {
     if (Index < 5) {
-        const QString caption = Index == 0 ? QStringLiteral("Open Calculation...")
-                                           : QStringLiteral("Save Calculation...");
+        const QString caption =
+            Index == 0
+                ? QCoreApplication::translate("tallimer::Rolling_Caculator", "Open Calculation...")
+                : QCoreApplication::translate("tallimer::Rolling_Caculator", "Save Calculation...");
         LoadSave& dialog = loadSave();
         dialog.setWindowTitle(caption);
-        dialog.Command1(1).setCaption(QString(caption).remove(QStringLiteral(" Calculation...")));
+        dialog.Command1(1).setCaption(Index == 0 ? LoadSave::tr("Open") : LoadSave::tr("Save"));
         showDialog(dialog);
         if (!m_dialog.isNull() && m_dialog->unloaded()) {
             // Closed by its close box: the next use makes a new one.

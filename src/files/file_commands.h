@@ -19,7 +19,8 @@ class Calculator;
 class LoadSave;
 
 // The text of the one message every failed open or save shows.
-inline constexpr char kFileFailureText[] = "Cannot write to read only file or drive...";
+inline constexpr char kFileFailureText[] =
+    QT_TRANSLATE_NOOP("tallimer::FileCommands", "Cannot write to read only file or drive...");
 
 // True for a regular file that is not hidden: what opening a calculation looks for.
 bool normalFileExists(const QString& path);

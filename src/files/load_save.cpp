@@ -69,14 +69,14 @@ LoadSave::LoadSave(QString& calcFilePath, QWidget* owner, DriveControl::Sources 
     connect(m_txtSearchSpec, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_calcFilePath = text; });
 
-    m_Label1 = new QLabel(QStringLiteral("File Name:"), this);
+    m_Label1 = new QLabel(tr("File Name:"), this);
     place(*m_Label1, 405, 3555, 1110, 270);
     m_Label1->setFont(arial(11.25, true));
     m_Label1->setAutoFillBackground(true);
     setColour(*m_Label1, QPalette::WindowText, kLabelText);
     setColour(*m_Label1, QPalette::Window, kSystemWindowBackground);
 
-    const char* const captions[] = {"Open", "Cancel"};
+    const char* const captions[] = {QT_TR_NOOP("Open"), QT_TR_NOOP("Cancel")};
     const int lefts[] = {5400, 3825};
     for (int i = 0; i < 2; ++i) {
         auto* button = new SuperButton(this);
@@ -85,7 +85,7 @@ LoadSave::LoadSave(QString& calcFilePath, QWidget* owner, DriveControl::Sources 
         button->setBackColor(0x00C0E0FF);
         button->setRenderColor(0x00C0C0C0);
         button->setFont(arial(11.25, true));
-        button->setCaption(QString::fromLatin1(captions[i]));
+        button->setCaption(tr(captions[i]));
         const int index = i + 1;
         connect(button, &SuperButton::Click, this, [this, index] { Command1_Click(index); });
         m_Command1[static_cast<std::size_t>(i)] = button;

@@ -111,15 +111,14 @@ void Rolling_Caculator::PrintCalc_Click() {
 void Rolling_Caculator::printTo(const QPrinterInfo& printerInfo) {
     if (printerInfo.isNull()) {
         message(
-            QStringLiteral("There is no printer: set up a default printer to print the "
-                           "calculation."));
+            tr("There is no printer: set up a default printer to print the "
+               "calculation."));
         return;
     }
     QPrinter printer(printerInfo, QPrinter::HighResolution);
     printer.setDocName(windowTitle());
     if (!printCalculation(printer, m_calc.tape, m_calc.DecPlaces, totalText(), m_settings)) {
-        message(QStringLiteral("The calculation could not be printed on %1.")
-                    .arg(printerInfo.printerName()));
+        message(tr("The calculation could not be printed on %1.").arg(printerInfo.printerName()));
     }
 }
 

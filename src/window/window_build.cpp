@@ -1,5 +1,6 @@
 // Construction of the main window's controls and menus, at their designed places.
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -87,24 +88,24 @@ void Rolling_Caculator::createMenus() {
     MenuParts& m = m_parts.menus;
     QMenuBar* bar = menuBar();
 
-    m.E_m = bar->addMenu(QStringLiteral("Options"));
-    m.Clear_Total = m.E_m->addAction(QStringLiteral("Clear All..."));
+    m.E_m = bar->addMenu(tr("Options"));
+    m.Clear_Total = m.E_m->addAction(tr("Clear All..."));
     m.E_m->addSeparator();
-    m.LD[0] = m.E_m->addAction(QStringLiteral("Open Calculation..."));
-    m.LD[1] = m.E_m->addAction(QStringLiteral("Save Calculation..."));
+    m.LD[0] = m.E_m->addAction(tr("Open Calculation..."));
+    m.LD[1] = m.E_m->addAction(tr("Save Calculation..."));
     m.E_m->addSeparator();
-    m.C_m = m.E_m->addAction(QStringLiteral("Copy Numbers..."));
-    m.P_m = m.E_m->addAction(QStringLiteral("Paste Numbers..."));
+    m.C_m = m.E_m->addAction(tr("Copy Numbers..."));
+    m.P_m = m.E_m->addAction(tr("Paste Numbers..."));
     m.E_m->addSeparator();
-    m.SortNm = m.E_m->addAction(QStringLiteral("Sort Numbers..."));
+    m.SortNm = m.E_m->addAction(tr("Sort Numbers..."));
     m.E_m->addSeparator();
-    m.PrintCalc = m.E_m->addAction(QStringLiteral("Print Calculation..."));
+    m.PrintCalc = m.E_m->addAction(tr("Print Calculation..."));
 
-    m.dp = bar->addMenu(QStringLiteral("Decimals"));
+    m.dp = bar->addMenu(tr("Decimals"));
     const char* const places[] = {"0",      "0.0",     "0.00",     "0.000",
-                                  "0.0000", "0.00000", "0.000000", "Variable"};
+                                  "0.0000", "0.00000", "0.000000", QT_TR_NOOP("Variable")};
     for (std::size_t k = 0; k < m.dp1.size(); ++k) {
-        QAction* item = m.dp->addAction(QString::fromLatin1(places[k]));
+        QAction* item = m.dp->addAction(tr(places[k]));
         item->setCheckable(true);
         const int index = k < 7 ? static_cast<int>(k) : kVariablePlaces;
         connect(item, &QAction::triggered, this, [this, index] { m_calc.dp1_Click(index); });
@@ -112,10 +113,11 @@ void Rolling_Caculator::createMenus() {
     }
     m.dp1[7]->setChecked(true);
 
-    m.OtherFeatures = bar->addMenu(QStringLiteral("Total"));
-    const char* const functions[] = {"Numbers...", "Average...", "Mean...", "Mode..."};
+    m.OtherFeatures = bar->addMenu(tr("Total"));
+    const char* const functions[] = {QT_TR_NOOP("Numbers..."), QT_TR_NOOP("Average..."),
+                                     QT_TR_NOOP("Mean..."), QT_TR_NOOP("Mode...")};
     for (std::size_t k = 0; k < m.CalcFuntions.size(); ++k) {
-        QAction* item = m.OtherFeatures->addAction(QString::fromLatin1(functions[k]));
+        QAction* item = m.OtherFeatures->addAction(tr(functions[k]));
         item->setCheckable(true);
         const int index = static_cast<int>(k);
         connect(item, &QAction::triggered, this,
@@ -154,7 +156,7 @@ void Rolling_Caculator::createTotalBox() {
     t.Op11->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     t.Op11->setAttribute(Qt::WA_TranslucentBackground);
 
-    t.TotalAmount = new QLineEdit(QStringLiteral("Total..."), client);
+    t.TotalAmount = new QLineEdit(QCoreApplication::translate("Total", "Total..."), client);
     t.TotalAmount->setAccessibleName(QStringLiteral("Total"));
     t.TotalAmount->setGeometry(30, 21, 458, 33);
     t.TotalAmount->setFont(arial(18, true));

@@ -1,6 +1,7 @@
 // "Copy Numbers..." and "Paste Numbers...": the system clipboard's plain text handed to and
 // from the calculator, and the message when a paste does not fit the tape.
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include "window/rolling_caculator.h"
@@ -10,8 +11,11 @@ namespace tallimer {
 namespace {
 
 QString lostLinesText(qsizetype lost) {
-    return lost == 1 ? QStringLiteral("1 line of the clipboard was not pasted.")
-                     : QStringLiteral("%1 lines of the clipboard were not pasted.").arg(lost);
+    return lost == 1 ? QCoreApplication::translate("tallimer::Rolling_Caculator",
+                                                   "1 line of the clipboard was not pasted.")
+                     : QCoreApplication::translate("tallimer::Rolling_Caculator",
+                                                   "%1 lines of the clipboard were not pasted.")
+                           .arg(lost);
 }
 
 }  // namespace

@@ -1,0 +1,54 @@
+#include "platform/ui_translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace tallimer {
+
+namespace {
+
+// Owned by the application object, so they live as long as the texts that use them.
+QTranslator* installed(const char* name) {
+    return QCoreApplication::instance()->findChild<QTranslator*>(QString::fromLatin1(name),
+                                                                 Qt::FindDirectChildrenOnly);
+}
+
+void install(const char* name, const QLocale& locale, const QString& prefix,
+             const QString& folder) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    translator->setObjectName(QString::fromLatin1(name));
+    if (translator->load(locale, prefix, QStringLiteral("_"), folder)) {
+        QCoreApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
+
+}  // namespace
+
+void installTranslations(const QStringList& uiLanguages, const QString& folder) {
+    removeTranslations();
+    // The English source texts need no file: English stops the search like a translation.
+    for (const QString& language : uiLanguages) {
+        const QLocale locale(language);
+        if (locale.language() == QLocale::English || locale.language() == QLocale::C) {
+            return;
+        }
+        install("tallimer", locale, QStringLiteral("tallimer"), folder);
+        if (installed("tallimer") != nullptr) {
+            install("qtbase", locale, QStringLiteral("qtbase"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            return;
+        }
+    }
+}
+
+void removeTranslations() {
+    for (const char* name : {"tallimer", "qtbase"}) {
+        delete installed(name);  // its destructor uninstalls it
+    }
+}
+
+}  // namespace tallimer

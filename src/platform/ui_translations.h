@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tallimer {
+
+// Installs the program's translation for the first of the given UI languages that has one,
+// and Qt's own qtbase translation for Qt's dialogs. A language without a translation, or a
+// missing or broken file, leaves the English texts. Needs a QCoreApplication.
+void installTranslations(const QStringList& uiLanguages, const QString& folder);
+
+// Removes what installTranslations put in, so the texts are English again.
+void removeTranslations();
+
+}  // namespace tallimer

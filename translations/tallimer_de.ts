@@ -1,0 +1,162 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>Total</name>
+    <message>
+        <source>Overflow</source>
+        <translatorcomment>Shown in the total box when the result is beyond the number range.</translatorcomment>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translatorcomment>Shown in the total box when the tape cannot be totalled (e.g. a division by zero).</translatorcomment>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Average : </source>
+        <translatorcomment>Label before the arithmetic mean of the tape&apos;s values. Keep the colon and the spaces around it: the number follows after the colon.</translatorcomment>
+        <translation>Durchschnitt : </translation>
+    </message>
+    <message>
+        <source>Mean : </source>
+        <translatorcomment>Label before the MEDIAN: the middle value of the sorted tape values above zero (not the arithmetic mean). Keep the colon and the spaces around it.</translatorcomment>
+        <translation>Median : </translation>
+    </message>
+    <message>
+        <source>Mode : </source>
+        <translatorcomment>Label before the most frequent value of the tape (statistical mode). Keep the colon and the spaces around it.</translatorcomment>
+        <translation>Modalwert : </translation>
+    </message>
+    <message>
+        <source>Total...</source>
+        <translatorcomment>Shown in the total box before anything is typed.</translatorcomment>
+        <translation>Summe...</translation>
+    </message>
+</context>
+<context>
+    <name>tallimer::LoadSave</name>
+    <message>
+        <source>Open</source>
+        <translatorcomment>Button of the file dialog that opens the chosen calculation file.</translatorcomment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translatorcomment>Button of the file dialog that saves to the chosen file.</translatorcomment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>tallimer::FileCommands</name>
+    <message>
+        <source>Cannot write to read only file or drive...</source>
+        <translatorcomment>Shown whenever opening or saving a calculation file fails, whatever the reason.</translatorcomment>
+        <translation>Schreibgeschützte Datei oder Laufwerk: Schreiben nicht möglich...</translation>
+    </message>
+</context>
+<context>
+    <name>tallimer::Rolling_Caculator</name>
+    <message>
+        <source>Open Calculation...</source>
+        <translatorcomment>Menu item and dialog caption: opens a saved tape (calculation file).</translatorcomment>
+        <translation>Rechnung öffnen...</translation>
+    </message>
+    <message>
+        <source>Save Calculation...</source>
+        <translatorcomment>Menu item and dialog caption: saves the tape to a calculation file.</translatorcomment>
+        <translation>Rechnung speichern...</translation>
+    </message>
+    <message>
+        <source>There is no printer: set up a default printer to print the calculation.</source>
+        <translation>Kein Drucker vorhanden: Richten Sie einen Standarddrucker ein, um die Rechnung zu drucken.</translation>
+    </message>
+    <message>
+        <source>The calculation could not be printed on %1.</source>
+        <translatorcomment>%1 is the printer&apos;s name.</translatorcomment>
+        <translation>Die Rechnung konnte nicht auf %1 gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translatorcomment>Menu title: file, clipboard, sort and print commands.</translatorcomment>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Clear All...</source>
+        <translatorcomment>Empties the whole tape.</translatorcomment>
+        <translation>Alles löschen...</translation>
+    </message>
+    <message>
+        <source>Copy Numbers...</source>
+        <translatorcomment>Copies the tape&apos;s numbers to the clipboard.</translatorcomment>
+        <translation>Zahlen kopieren...</translation>
+    </message>
+    <message>
+        <source>Paste Numbers...</source>
+        <translatorcomment>Appends numbers from the clipboard to the tape.</translatorcomment>
+        <translation>Zahlen einfügen...</translation>
+    </message>
+    <message>
+        <source>Sort Numbers...</source>
+        <translatorcomment>Sorts the tape&apos;s lines by value.</translatorcomment>
+        <translation>Zahlen sortieren...</translation>
+    </message>
+    <message>
+        <source>Print Calculation...</source>
+        <translatorcomment>Prints the tape and its total.</translatorcomment>
+        <translation>Rechnung drucken...</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translatorcomment>Menu title: number of decimal places shown.</translatorcomment>
+        <translation>Dezimalstellen</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translatorcomment>Decimals menu item: each number shows as many decimal places as it has.</translatorcomment>
+        <translation>Variabel</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translatorcomment>Menu title: chooses what the total box shows.</translatorcomment>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Numbers...</source>
+        <translatorcomment>Total menu item: the total box shows the running total of the tape.</translatorcomment>
+        <translation>Zahlen...</translation>
+    </message>
+    <message>
+        <source>Average...</source>
+        <translatorcomment>Total menu item: the total box shows the arithmetic mean of the tape&apos;s values.</translatorcomment>
+        <translation>Durchschnitt...</translation>
+    </message>
+    <message>
+        <source>Mean...</source>
+        <translatorcomment>Total menu item: despite the English name, the total box shows the MEDIAN, the middle value of the sorted tape (values above zero). Translate as median.</translatorcomment>
+        <translation>Median...</translation>
+    </message>
+    <message>
+        <source>Mode...</source>
+        <translatorcomment>Total menu item: the total box shows the most frequent value of the tape (statistical mode).</translatorcomment>
+        <translation>Modalwert...</translation>
+    </message>
+    <message>
+        <source>1 line of the clipboard was not pasted.</source>
+        <translation>1 Zeile der Zwischenablage wurde nicht eingefügt.</translation>
+    </message>
+    <message>
+        <source>%1 lines of the clipboard were not pasted.</source>
+        <translatorcomment>%1 is a number of lines, 2 or more.</translatorcomment>
+        <translation>%1 Zeilen der Zwischenablage wurden nicht eingefügt.</translation>
+    </message>
+</context>
+</TS>

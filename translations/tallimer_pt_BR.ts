@@ -1,0 +1,162 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>Total</name>
+    <message>
+        <source>Overflow</source>
+        <translatorcomment>Shown in the total box when the result is beyond the number range.</translatorcomment>
+        <translation>Estouro</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translatorcomment>Shown in the total box when the tape cannot be totalled (e.g. a division by zero).</translatorcomment>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Average : </source>
+        <translatorcomment>Label before the arithmetic mean of the tape&apos;s values. Keep the colon and the spaces around it: the number follows after the colon.</translatorcomment>
+        <translation>Média : </translation>
+    </message>
+    <message>
+        <source>Mean : </source>
+        <translatorcomment>Label before the MEDIAN: the middle value of the sorted tape values above zero (not the arithmetic mean). Keep the colon and the spaces around it.</translatorcomment>
+        <translation>Mediana : </translation>
+    </message>
+    <message>
+        <source>Mode : </source>
+        <translatorcomment>Label before the most frequent value of the tape (statistical mode). Keep the colon and the spaces around it.</translatorcomment>
+        <translation>Moda : </translation>
+    </message>
+    <message>
+        <source>Total...</source>
+        <translatorcomment>Shown in the total box before anything is typed.</translatorcomment>
+        <translation>Total...</translation>
+    </message>
+</context>
+<context>
+    <name>tallimer::LoadSave</name>
+    <message>
+        <source>Open</source>
+        <translatorcomment>Button of the file dialog that opens the chosen calculation file.</translatorcomment>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translatorcomment>Button of the file dialog that saves to the chosen file.</translatorcomment>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Nome do arquivo:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>tallimer::FileCommands</name>
+    <message>
+        <source>Cannot write to read only file or drive...</source>
+        <translatorcomment>Shown whenever opening or saving a calculation file fails, whatever the reason.</translatorcomment>
+        <translation>Não é possível gravar em arquivo ou unidade somente leitura...</translation>
+    </message>
+</context>
+<context>
+    <name>tallimer::Rolling_Caculator</name>
+    <message>
+        <source>Open Calculation...</source>
+        <translatorcomment>Menu item and dialog caption: opens a saved tape (calculation file).</translatorcomment>
+        <translation>Abrir cálculo...</translation>
+    </message>
+    <message>
+        <source>Save Calculation...</source>
+        <translatorcomment>Menu item and dialog caption: saves the tape to a calculation file.</translatorcomment>
+        <translation>Salvar cálculo...</translation>
+    </message>
+    <message>
+        <source>There is no printer: set up a default printer to print the calculation.</source>
+        <translation>Não há impressora: configure uma impressora padrão para imprimir o cálculo.</translation>
+    </message>
+    <message>
+        <source>The calculation could not be printed on %1.</source>
+        <translatorcomment>%1 is the printer&apos;s name.</translatorcomment>
+        <translation>Não foi possível imprimir o cálculo em %1.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translatorcomment>Menu title: file, clipboard, sort and print commands.</translatorcomment>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Clear All...</source>
+        <translatorcomment>Empties the whole tape.</translatorcomment>
+        <translation>Limpar tudo...</translation>
+    </message>
+    <message>
+        <source>Copy Numbers...</source>
+        <translatorcomment>Copies the tape&apos;s numbers to the clipboard.</translatorcomment>
+        <translation>Copiar números...</translation>
+    </message>
+    <message>
+        <source>Paste Numbers...</source>
+        <translatorcomment>Appends numbers from the clipboard to the tape.</translatorcomment>
+        <translation>Colar números...</translation>
+    </message>
+    <message>
+        <source>Sort Numbers...</source>
+        <translatorcomment>Sorts the tape&apos;s lines by value.</translatorcomment>
+        <translation>Ordenar números...</translation>
+    </message>
+    <message>
+        <source>Print Calculation...</source>
+        <translatorcomment>Prints the tape and its total.</translatorcomment>
+        <translation>Imprimir cálculo...</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translatorcomment>Menu title: number of decimal places shown.</translatorcomment>
+        <translation>Decimais</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translatorcomment>Decimals menu item: each number shows as many decimal places as it has.</translatorcomment>
+        <translation>Variável</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translatorcomment>Menu title: chooses what the total box shows.</translatorcomment>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Numbers...</source>
+        <translatorcomment>Total menu item: the total box shows the running total of the tape.</translatorcomment>
+        <translation>Números...</translation>
+    </message>
+    <message>
+        <source>Average...</source>
+        <translatorcomment>Total menu item: the total box shows the arithmetic mean of the tape&apos;s values.</translatorcomment>
+        <translation>Média...</translation>
+    </message>
+    <message>
+        <source>Mean...</source>
+        <translatorcomment>Total menu item: despite the English name, the total box shows the MEDIAN, the middle value of the sorted tape (values above zero). Translate as median.</translatorcomment>
+        <translation>Mediana...</translation>
+    </message>
+    <message>
+        <source>Mode...</source>
+        <translatorcomment>Total menu item: the total box shows the most frequent value of the tape (statistical mode).</translatorcomment>
+        <translation>Moda...</translation>
+    </message>
+    <message>
+        <source>1 line of the clipboard was not pasted.</source>
+        <translation>1 linha da área de transferência não foi colada.</translation>
+    </message>
+    <message>
+        <source>%1 lines of the clipboard were not pasted.</source>
+        <translatorcomment>%1 is a number of lines, 2 or more.</translatorcomment>
+        <translation>%1 linhas da área de transferência não foram coladas.</translation>
+    </message>
+</context>
+</TS>
