@@ -75,6 +75,8 @@ LoadSave::LoadSave(QString& calcFilePath, QWidget* owner, DriveControl::Sources 
     m_Label1->setAutoFillBackground(true);
     setColour(*m_Label1, QPalette::WindowText, kLabelText);
     setColour(*m_Label1, QPalette::Window, kSystemWindowBackground);
+    // Names the box for a screen reader; the caption has no mnemonic, so nothing shows.
+    m_Label1->setBuddy(m_txtSearchSpec);
 
     const char* const captions[] = {QT_TR_NOOP("Open"), QT_TR_NOOP("Cancel")};
     const int lefts[] = {5400, 3825};
