@@ -49,41 +49,39 @@ std::vector<FolderEntry> listFolder(const QString& folder,
         return entries;
     }
     const int fd = dirfd(dir);
+    // Every file listed lies on the folder's own file system.
+    struct statvfs volume {};
+    const bool readOnlyVolume = fstatvfs(fd, &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0;
+    const User user;
     while (const dirent* found = readdir(dir)) {
         if (found->d_name[0] == '.') {
             continue;  // hidden, and "." and ".."
         }
-        bool isFolder = found->d_type == DT_DIR;
-        bool isFile = found->d_type == DT_REG;
-        if (found->d_type == DT_LNK || found->d_type == DT_UNKNOWN) {
-            struct stat status {};
-            const bool known = fstatat(fd, found->d_name, &status, 0) == 0;
-            isFolder = known && S_ISDIR(status.st_mode);
-            isFile = known && S_ISREG(status.st_mode);
-        }
-        if (!isFolder && !isFile) {
+        const bool typed = found->d_type != DT_LNK && found->d_type != DT_UNKNOWN;
+        if (typed && found->d_type != DT_DIR && found->d_type != DT_REG) {
             continue;
         }
         QString name = QFile::decodeName(found->d_name);
-        if (isFolder || wantFile(name)) {
-            entries.push_back({std::move(name), isFolder});
+        if (typed && found->d_type == DT_DIR) {
+            entries.push_back({std::move(name), true});
+            continue;
+        }
+        if (typed && !wantFile(name)) {
+            continue;  // a file not wanted, left unexamined
+        }
+        // A file, or a link or an untyped entry: what it is decides, and a file's bits.
+        struct stat status {};
+        if (fstatat(fd, found->d_name, &status, 0) != 0) {
+            continue;
+        }
+        if (S_ISDIR(status.st_mode)) {
+            entries.push_back({std::move(name), true});
+        } else if (S_ISREG(status.st_mode) && wantFile(name)) {
+            entries.push_back({std::move(name), false, readOnlyVolume || !user.mayWrite(status)});
         }
     }
     closedir(dir);
     return entries;
-}
-
-bool isReadOnlyFile(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat status {};
-    if (stat(name.constData(), &status) != 0) {
-        return false;
-    }
-    struct statvfs volume {};
-    if (statvfs(name.constData(), &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0) {
-        return true;
-    }
-    return !User().mayWrite(status);
 }
 
 }  // namespace tallimer
