@@ -3,6 +3,10 @@
 #include <QFile>
 
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <thread>
+#include <utility>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -53,6 +57,10 @@ std::vector<FolderEntry> listFolder(const QString& folder,
     struct statvfs volume {};
     const bool readOnlyVolume = fstatvfs(fd, &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0;
     const User user;
+
+    // Entries still to examine (files, links, untyped entries), by their system names.
+    std::vector<std::pair<std::size_t, std::string>> unexamined;
+    std::vector<bool> filtered;  // a link or an untyped entry, not yet filtered
     while (const dirent* found = readdir(dir)) {
         if (found->d_name[0] == '.') {
             continue;  // hidden, and "." and ".."
@@ -62,25 +70,56 @@ std::vector<FolderEntry> listFolder(const QString& folder,
             continue;
         }
         QString name = QFile::decodeName(found->d_name);
-        if (typed && found->d_type == DT_DIR) {
-            entries.push_back({std::move(name), true});
-            continue;
-        }
-        if (typed && !wantFile(name)) {
+        if (typed && found->d_type == DT_REG && !wantFile(name)) {
             continue;  // a file not wanted, left unexamined
         }
-        // A file, or a link or an untyped entry: what it is decides, and a file's bits.
-        struct stat status {};
-        if (fstatat(fd, found->d_name, &status, 0) != 0) {
-            continue;
+        if (!typed || found->d_type == DT_REG) {
+            unexamined.emplace_back(entries.size(), found->d_name);
         }
-        if (S_ISDIR(status.st_mode)) {
-            entries.push_back({std::move(name), true});
-        } else if (S_ISREG(status.st_mode) && wantFile(name)) {
-            entries.push_back({std::move(name), false, readOnlyVolume || !user.mayWrite(status)});
+        filtered.push_back(!typed);
+        entries.push_back({std::move(name), found->d_type == DT_DIR});
+    }
+
+    // What a link or an untyped entry is, and whether a file may be written; a stat each,
+    // the bulk of a large folder's time, so a second thread takes half of a long run.
+    enum Verdict : char { kKept, kDropped };
+    // chars, not bools: the two threads write neighbouring entries.
+    std::vector<char> verdicts(entries.size(), kKept);
+    const auto examine = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            FolderEntry& entry = entries[unexamined[i].first];
+            struct stat status {};
+            char& verdict = verdicts[unexamined[i].first];
+            if (fstatat(fd, unexamined[i].second.c_str(), &status, 0) != 0) {
+                verdict = kDropped;
+            } else if (S_ISDIR(status.st_mode)) {
+                entry.folder = true;
+            } else if (!S_ISREG(status.st_mode)) {
+                verdict = kDropped;
+            } else {
+                entry.readOnly = readOnlyVolume || !user.mayWrite(status);
+            }
         }
+    };
+    const std::size_t half = unexamined.size() > 2000 ? unexamined.size() / 2 : 0;
+    {
+        std::optional<std::jthread> helper;
+        if (half > 0) {
+            helper.emplace(examine, std::size_t{0}, half);
+        }
+        examine(half, unexamined.size());
     }
     closedir(dir);
+
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        // A link or an untyped entry that turned out a file is filtered only now.
+        if (verdicts[i] == kKept &&
+            (!filtered[i] || entries[i].folder || wantFile(entries[i].name))) {
+            entries[kept++] = std::move(entries[i]);
+        }
+    }
+    entries.resize(kept);
     return entries;
 }
 
