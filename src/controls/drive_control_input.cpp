@@ -158,6 +158,9 @@ void DriveControl::keyPressEvent(QKeyEvent* event) {
             emit KeyPress(keyAscii);
         }
     }
+    if (!self.isNull() && event->key() == Qt::Key_Escape) {
+        event->ignore();  // the dialog's Cancel, wherever the focus is
+    }
 }
 
 void DriveControl::keyReleaseEvent(QKeyEvent* event) {

@@ -223,7 +223,7 @@ TEST_F(LoadSaveTest, AHungDriveFreezesNothingAndIsNotDrawnLate) {
     EXPECT_NE(std::find(names.begin(), names.end(), QStringLiteral("plan.Clc")), names.end());
 
     clickEntry(1);
-    QTest::keyClick(&box(), Qt::Key_Escape);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);  // the list's, once clicked
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(path, QString());
     gate->release();
