@@ -81,8 +81,18 @@ DriveControl::DriveControl(QWidget* parent, Sources sources)
             [this](std::int16_t& keyCode, std::int16_t&) { moveByKey(keyCode); });
 
     resize(pixels(kDefaultWidth), pixels(kDefaultHeight));
-    QString here;
-    GetDir(here);
+    // The current folder, unless the owner lists one first (as the dialog does when shown).
+    m_pending = true;
+    const std::uint64_t generation = ++m_generation;
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation] {
+            if (generation == m_generation) {
+                QString here;
+                GetDir(here);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 double DriveControl::twipsPerPixel() const {
@@ -93,33 +103,6 @@ double DriveControl::twipsPerPixel() const {
 int DriveControl::pixels(double twips) const {
     int out = 0;
     return narrowTo(twips / twipsPerPixel(), out) ? out : 0;
-}
-
-void DriveControl::GetDir(QString& PathDir) {
-    if (PathDir.isEmpty()) {
-        PathDir = QDir::currentPath();
-    } else {
-        // An unreachable folder leaves the current one, which is then listed again.
-        QDir::setCurrent(PathDir);
-    }
-    const std::vector<Volume> volumes =
-        m_sources.volumes ? m_sources.volumes() : std::vector<Volume>{};
-    const QString home = m_sources.home ? m_sources.home() : QString();
-    m_entries = collectEntries(QDir::currentPath(), volumes, home, m_ExtFilter);
-    m_SelectedEntry = -1;
-    layOut();
-}
-
-const std::vector<std::int32_t>& DriveControl::EntryTypes() const {
-    m_entries.settleAll();
-    return m_entries.types;
-}
-
-QString DriveControl::FileExtention(const QString& Pattern) {
-    m_ExtFilter = Pattern;
-    QString here;
-    GetDir(here);
-    return {};
 }
 
 void DriveControl::resizeEvent(QResizeEvent* /*event*/) {
@@ -172,7 +155,6 @@ void DriveControl::clearSurface() {
 }
 
 int DriveControl::drawRow(QPainter& painter, int index, int top) {
-    m_entries.settle(index);
     const RowLook look = lookOf(m_entries.types[static_cast<std::size_t>(index)]);
     QFont rowFont = font();
     rowFont.setBold(index == m_SelectedEntry);

@@ -11,6 +11,7 @@
 
 #include "controls/drive_entries.h"
 #include "controls/drive_icons.h"
+#include "platform/folder_listing.h"
 #include "platform/volumes.h"
 
 class QKeyEvent;
@@ -31,17 +32,26 @@ class DriveControl : public QWidget {
     Q_OBJECT
 
 public:
-    // Where the drives and the home folder come from; tests hand in fixed ones.
+    // Where the drives, the home folder and a folder's entries come from; tests hand in
+    // fixed ones. `list` runs on a worker thread, as a hung file system may never answer; when
+    // empty, the folder is read from the file system.
     struct Sources {
         std::function<std::vector<Volume>()> volumes;
         std::function<QString()> home;
+        std::function<std::vector<FolderEntry>(const QString& folder,
+                                               const std::function<bool(QStringView)>& wantFile)>
+            list{};
     };
     static Sources systemSources();
 
     explicit DriveControl(QWidget* parent = nullptr, Sources sources = systemSources());
 
-    // Lists the folder PathDir; with "" the current folder, whose path is written back.
+    // Lists the folder PathDir; with "" the current folder, whose path is written back. The
+    // drives and the home entry are listed at once, the folder's own entries when they have
+    // been read; a newer listing supersedes one still being read.
     void GetDir(QString& PathDir);
+    // True while the folder listed is still being read.
+    bool listingPending() const { return m_pending; }
     // Sets the file filter and lists the current folder again.
     QString FileExtention(const QString& Pattern);
 
@@ -51,7 +61,7 @@ public:
 
     // The listing as drawn, for the control's container and its tests.
     const std::vector<QString>& EntryNames() const { return m_entries.names; }
-    const std::vector<std::int32_t>& EntryTypes() const;
+    const std::vector<std::int32_t>& EntryTypes() const { return m_entries.types; }
     std::int32_t RowsVisible() const { return m_RowsVisible; }
     std::int32_t RowHeight() const { return m_RowHeight; }  // twips
     std::int32_t SelectedEntry() const { return m_SelectedEntry; }
@@ -99,7 +109,9 @@ private:
     bool moveByKey(std::int16_t keyCode);
 
     Sources m_sources;
-    mutable DriveEntries m_entries;  // mutable: files settle their read-only state on use
+    DriveEntries m_entries;
+    std::uint64_t m_generation = 0;  // of the listing last asked for
+    bool m_pending = false;
     std::int32_t m_RowsVisible = 0;
     std::int32_t m_RowHeight = 0;
     std::int32_t m_SelectedEntry = -1;

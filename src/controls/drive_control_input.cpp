@@ -101,7 +101,6 @@ bool DriveControl::clickAt(float y) {
 
 void DriveControl::openEntry(int index) {
     const auto at = static_cast<std::size_t>(index);
-    m_entries.settle(index);
     // Listing replaces the entries: take what is needed first.
     const QString name = m_entries.names[at];
     const QString path = m_entries.paths[at];
@@ -158,6 +157,9 @@ void DriveControl::keyPressEvent(QKeyEvent* event) {
             std::int16_t keyAscii = *ascii;
             emit KeyPress(keyAscii);
         }
+    }
+    if (!self.isNull() && event->key() == Qt::Key_Escape) {
+        event->ignore();  // the dialog's Cancel, wherever the focus is
     }
 }
 

@@ -6,8 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "platform/folder_listing.h"
-
 namespace tallimer {
 
 namespace {
@@ -24,27 +22,9 @@ void add(DriveEntries& entries, const QString& name, std::int32_t type, const QS
     entries.names.push_back(name);
     entries.types.push_back(type);
     entries.paths.push_back(path);
-    entries.unsettled.push_back(type == kEntryFile);
 }
 
 }  // namespace
-
-void DriveEntries::settle(int index) {
-    const auto at = static_cast<std::size_t>(index);
-    if (index < 0 || at >= unsettled.size() || !unsettled[at]) {
-        return;
-    }
-    unsettled[at] = false;
-    const QString path =
-        folder == QStringLiteral("/") ? folder + names[at] : folder + u'/' + names[at];
-    types[at] = isReadOnlyFile(path) ? kEntryReadOnlyFile : kEntryFile;
-}
-
-void DriveEntries::settleAll() {
-    for (int i = 1; i <= last(); ++i) {
-        settle(i);
-    }
-}
 
 bool passesFilter(QStringView fileName, const QString& filter) {
     return filter == QStringLiteral(".*") || fileName.contains(filter, Qt::CaseInsensitive);
@@ -64,10 +44,8 @@ std::int32_t driveCode(const Volume& volume) {
     return kEntryDriveBase + static_cast<std::int32_t>(volume.type);
 }
 
-DriveEntries collectEntries(const QString& folder, const std::vector<Volume>& volumes,
-                            const QString& home, const QString& filter) {
+DriveEntries placeEntries(const std::vector<Volume>& volumes, const QString& home) {
     DriveEntries entries;
-    entries.folder = folder;
     for (const Volume& volume : volumes) {
         const std::int32_t code = driveCode(volume);
         if (code != kEntryDriveBase) {
@@ -77,15 +55,21 @@ DriveEntries collectEntries(const QString& folder, const std::vector<Volume>& vo
     if (home.size() > 1) {
         add(entries, QFileInfo(QDir::cleanPath(home)).fileName(), kEntryHome, home);
     }
+    return entries;
+}
+
+void addFolderEntries(DriveEntries& entries, const QString& folder,
+                      std::vector<FolderEntry> found) {
     if (QDir::cleanPath(folder) != QStringLiteral("/")) {
         add(entries, QStringLiteral(".."), kEntryFolder);
     }
 
     std::vector<Found> folders;
     std::vector<Found> files;
-    const auto wanted = [&filter](QStringView name) { return passesFilter(name, filter); };
-    for (FolderEntry& entry : listFolder(folder, wanted)) {
-        const std::int32_t type = entry.folder ? kEntryFolder : kEntryFile;
+    for (FolderEntry& entry : found) {
+        const std::int32_t type = entry.folder     ? kEntryFolder
+                                  : entry.readOnly ? kEntryReadOnlyFile
+                                                   : kEntryFile;
         (entry.folder ? folders : files)
             .push_back({entry.name.toCaseFolded().toStdString(), std::move(entry.name), type});
     }
@@ -98,13 +82,11 @@ DriveEntries collectEntries(const QString& folder, const std::vector<Volume>& vo
     entries.names.reserve(size);
     entries.types.reserve(size);
     entries.paths.reserve(size);
-    entries.unsettled.reserve(size);
     for (const auto* group : {&folders, &files}) {
-        for (const Found& found : *group) {
-            add(entries, found.name, found.type);
+        for (const Found& item : *group) {
+            add(entries, item.name, item.type);
         }
     }
-    return entries;
 }
 
 }  // namespace tallimer

@@ -120,14 +120,20 @@ bool LoadSave::event(QEvent* event) {
     if (event->type() == QEvent::Show) {
         m_txtSearchSpec->setFocus(Qt::OtherFocusReason);  // first in the tab order
     }
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
-        Form_Activate();
+    const bool shown = event->type() == QEvent::Show;
+    if (shown || event->type() == QEvent::WindowActivate) {
+        // The activation that follows a showing lists nothing more: the showing has listed.
+        Form_Activate(shown || !m_listedOnShow);
     }
+    m_listedOnShow = shown || (m_listedOnShow && event->type() != QEvent::WindowActivate &&
+                               event->type() != QEvent::Hide);
     return handled;
 }
 
-void LoadSave::Form_Activate() {
-    m_DriveList->FileExtention(kExtension);
+void LoadSave::Form_Activate(bool list) {
+    if (list) {
+        m_DriveList->FileExtention(kExtension);
+    }
     setSearchSpec(StripExtension(m_txtSearchSpec->text()) + kExtension);
 }
 
@@ -171,8 +177,11 @@ void LoadSave::DriveList_MouseUp() {
 void LoadSave::DriveList_DblClick() {
     DriveList_MouseUp();
     // Only a file confirms: a double click that opened a folder or a drive has listed it, and
-    // the last file's name does not belong there.
-    if (m_DriveList->SelectedEntry() > 0) {
+    // one below the last row chose nothing; the last file's name belongs to neither.
+    const auto selected = static_cast<std::size_t>(m_DriveList->SelectedEntry());
+    const std::vector<std::int32_t>& types = m_DriveList->EntryTypes();
+    if (m_DriveList->SelectedEntry() > 0 && selected < types.size() &&
+        (types[selected] == kEntryFile || types[selected] == kEntryReadOnlyFile)) {
         Command1_Click(1);
     }
 }

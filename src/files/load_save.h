@@ -42,7 +42,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Form_Activate();
+    // `list`: the folder is listed again.
+    void Form_Activate(bool list);
     void Command1_Click(int index);
     void DriveList_MouseUp();
     void DriveList_DblClick();
@@ -58,6 +59,7 @@ private:
     QLabel* m_Label1 = nullptr;
     std::array<SuperButton*, 2> m_Command1{};  // indexes 1 and 2
     bool m_unloaded = false;
+    bool m_listedOnShow = false;  // until the activation that follows the showing
 };
 
 }  // namespace tallimer

@@ -3,6 +3,10 @@
 #include <QFile>
 
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <thread>
+#include <utility>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -49,41 +53,74 @@ std::vector<FolderEntry> listFolder(const QString& folder,
         return entries;
     }
     const int fd = dirfd(dir);
+    // Every file listed lies on the folder's own file system.
+    struct statvfs volume {};
+    const bool readOnlyVolume = fstatvfs(fd, &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0;
+    const User user;
+
+    // Entries still to examine (files, links, untyped entries), by their system names.
+    std::vector<std::pair<std::size_t, std::string>> unexamined;
+    std::vector<bool> filtered;  // a link or an untyped entry, not yet filtered
     while (const dirent* found = readdir(dir)) {
         if (found->d_name[0] == '.') {
             continue;  // hidden, and "." and ".."
         }
-        bool isFolder = found->d_type == DT_DIR;
-        bool isFile = found->d_type == DT_REG;
-        if (found->d_type == DT_LNK || found->d_type == DT_UNKNOWN) {
-            struct stat status {};
-            const bool known = fstatat(fd, found->d_name, &status, 0) == 0;
-            isFolder = known && S_ISDIR(status.st_mode);
-            isFile = known && S_ISREG(status.st_mode);
-        }
-        if (!isFolder && !isFile) {
+        const bool typed = found->d_type != DT_LNK && found->d_type != DT_UNKNOWN;
+        if (typed && found->d_type != DT_DIR && found->d_type != DT_REG) {
             continue;
         }
         QString name = QFile::decodeName(found->d_name);
-        if (isFolder || wantFile(name)) {
-            entries.push_back({std::move(name), isFolder});
+        if (typed && found->d_type == DT_REG && !wantFile(name)) {
+            continue;  // a file not wanted, left unexamined
         }
+        if (!typed || found->d_type == DT_REG) {
+            unexamined.emplace_back(entries.size(), found->d_name);
+        }
+        filtered.push_back(!typed);
+        entries.push_back({std::move(name), found->d_type == DT_DIR});
+    }
+
+    // What a link or an untyped entry is, and whether a file may be written; a stat each,
+    // the bulk of a large folder's time, so a second thread takes half of a long run.
+    enum Verdict : char { kKept, kDropped };
+    // chars, not bools: the two threads write neighbouring entries.
+    std::vector<char> verdicts(entries.size(), kKept);
+    const auto examine = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            FolderEntry& entry = entries[unexamined[i].first];
+            struct stat status {};
+            char& verdict = verdicts[unexamined[i].first];
+            if (fstatat(fd, unexamined[i].second.c_str(), &status, 0) != 0) {
+                verdict = kDropped;
+            } else if (S_ISDIR(status.st_mode)) {
+                entry.folder = true;
+            } else if (!S_ISREG(status.st_mode)) {
+                verdict = kDropped;
+            } else {
+                entry.readOnly = readOnlyVolume || !user.mayWrite(status);
+            }
+        }
+    };
+    const std::size_t half = unexamined.size() > 2000 ? unexamined.size() / 2 : 0;
+    {
+        std::optional<std::jthread> helper;
+        if (half > 0) {
+            helper.emplace(examine, std::size_t{0}, half);
+        }
+        examine(half, unexamined.size());
     }
     closedir(dir);
-    return entries;
-}
 
-bool isReadOnlyFile(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat status {};
-    if (stat(name.constData(), &status) != 0) {
-        return false;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        // A link or an untyped entry that turned out a file is filtered only now.
+        if (verdicts[i] == kKept &&
+            (!filtered[i] || entries[i].folder || wantFile(entries[i].name))) {
+            entries[kept++] = std::move(entries[i]);
+        }
     }
-    struct statvfs volume {};
-    if (statvfs(name.constData(), &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0) {
-        return true;
-    }
-    return !User().mayWrite(status);
+    entries.resize(kept);
+    return entries;
 }
 
 }  // namespace tallimer

@@ -12,18 +12,17 @@ namespace tallimer {
 struct FolderEntry {
     QString name;
     bool folder = false;
+    bool readOnly = false;  // files only: the user may not write it
 };
 
 // The sub-folders and the files of `folder` that `wantFile` accepts, in the order the system
 // returns them. Hidden entries (names starting with "."), devices, sockets and dangling links
 // are left out; a link counts as what it points to. A folder that cannot be read gives what
-// could be read of it, perhaps nothing. Files are not opened or examined beyond their kind.
+// could be read of it, perhaps nothing. Files are not opened, only examined for their kind and
+// whether the user may write them (its permission bits, a read-only file system, or for a
+// superuser, who may write anything, the owner's write bit). May block on a hung file system:
+// call it off the GUI thread.
 std::vector<FolderEntry> listFolder(const QString& folder,
                                     const std::function<bool(QStringView)>& wantFile);
-
-// True when the user may not write the file at `path`: its permission bits, a read-only file
-// system, or (for a superuser, who may write anything) a file marked read-only by its owner's
-// write bit. False when the file cannot be examined.
-bool isReadOnlyFile(const QString& path);
 
 }  // namespace tallimer

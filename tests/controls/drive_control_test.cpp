@@ -41,6 +41,11 @@ protected:
         DriveControl::Sources sources{[volumes] { return volumes; }, [home] { return home; }};
         control = std::make_unique<DriveControl>(nullptr, sources);
         sizeTo(*control, width, height);
+        listed();
+    }
+    // Lets the listing asked for arrive.
+    void listed() {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !control->listingPending(); }));
     }
     void file(const QString& name, bool readOnly = false) {
         QFile f(root + u'/' + name);
@@ -56,6 +61,7 @@ protected:
         const int pitch = control->RowHeight() / 15;
         QTest::mouseClick(control.get(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(100, row * pitch + pitch / 2));
+        listed();
     }
     QStringList names() const {
         QStringList out;
@@ -81,6 +87,7 @@ TEST_F(DriveControlTest, ListsDrivesHomeParentFoldersThenFilteredFiles) {
     file("r.Clc", true);
     make(fixedVolumes(), "/home/ann/");
     control->FileExtention(".Clc");
+    listed();
     EXPECT_EQ(names(),
               (QStringList{"", "/", "/media/stick <STICK>", "/mnt/cd", "/run", "/mnt/floppy", "ann",
                            "..", "Alpha", "beta", "a.clc", "b.CLC", "c.clc.txt", "r.Clc"}));
@@ -95,9 +102,11 @@ TEST_F(DriveControlTest, FilterOfEveryFileOrNone) {
     for (const char* pattern : {".*", ""}) {
         make({}, "");
         control->FileExtention(pattern);
+        listed();
         EXPECT_EQ(names(), (QStringList{"", "..", "d.txt", "e.Clc"})) << pattern;
     }
     control->FileExtention(".xyz");
+    listed();
     EXPECT_EQ(names(), (QStringList{"", ".."}));
 }
 
@@ -105,6 +114,7 @@ TEST_F(DriveControlTest, NoParentAtTheRootAndNoHomeEntryForAShortHome) {
     make({{"/", "", DriveType::Fixed, false}}, "/");
     QString top = QStringLiteral("/");
     control->GetDir(top);
+    listed();
     EXPECT_EQ(QDir::currentPath(), QStringLiteral("/"));
     EXPECT_EQ(control->EntryNames()[1], QStringLiteral("/"));
     EXPECT_NE(control->EntryNames()[2], QStringLiteral(".."));
@@ -117,6 +127,7 @@ TEST_F(DriveControlTest, ClicksOnAFileAFolderAndTheEmptyArea) {
     file("plan.Clc");
     make({}, "");
     control->FileExtention(".Clc");
+    listed();
     ASSERT_EQ(names(), (QStringList{"", "..", "sub", "plan.Clc"}));
     int mouseUps = 0;
     QObject::connect(control.get(), &DriveControl::MouseUp,
@@ -220,6 +231,7 @@ TEST_F(DriveControlTest, RowPixelsStripAndHover) {
     file("plan.Clc");
     make({{"/", "", DriveType::Fixed, false}}, "");
     control->FileExtention(".Clc");
+    listed();
     const QImage look = control->grab().toImage();
     const int pitch = control->RowHeight() / 15;
     // The grey strip at the right edge, under no scroll bar.

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,13 +54,19 @@ protected:
             QFile f(QString::fromLatin1(name));
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         }
-        dialog = std::make_unique<LoadSave>(
-            path, nullptr, DriveControl::Sources{[] { return std::vector<Volume>{}; }, {}});
+        show(DriveControl::Sources{[] { return std::vector<Volume>{}; }, {}});
+    }
+    void show(DriveControl::Sources sources) {
+        dialog = std::make_unique<LoadSave>(path, nullptr, std::move(sources));
         dialog->setWindowTitle(QStringLiteral("Save Calculation..."));
         dialog->Command1(1).setCaption(QStringLiteral("Save"));
         dialog->show();
         dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        ASSERT_TRUE(listed());
+    }
+    bool listed() {
+        return QTest::qWaitFor([this] { return !dialog->DriveList().listingPending(); });
     }
     void TearDown() override {
         dialog.reset();
@@ -160,8 +167,10 @@ TEST_F(LoadSaveTest, ClickOnAFileNamesItAndADoubleClickConfirms) {
 TEST_F(LoadSaveTest, AFileInAnotherLetterCaseIsTheFileNamed) {
     QFile(dir.path() + QStringLiteral("/b.CLC")).open(QIODevice::WriteOnly);
     dialog->DriveList().FileExtention(QStringLiteral(".Clc"));
+    ASSERT_TRUE(listed());
     for (bool picked : {true, false}) {
         dialog->show();
+        ASSERT_TRUE(listed());
         box().clear();
         picked ? clickEntry(2) : QTest::keyClicks(&box(), QStringLiteral("b"));
         QTest::mouseClick(&dialog->Command1(1), Qt::LeftButton);
@@ -169,11 +178,56 @@ TEST_F(LoadSaveTest, AFileInAnotherLetterCaseIsTheFileNamed) {
     }
 }
 
-TEST_F(LoadSaveTest, DoubleClickOnAFolderOnlyOpensIt) {
+TEST_F(LoadSaveTest, DoubleClickOnAFolderOrBelowTheRowsOnlyOpensIt) {
     clickEntry(3);        // plan.Clc
+    clickEntry(5, true);  // below the last row
+    EXPECT_TRUE(dialog->isVisible());
     clickEntry(1, true);  // ".."
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(QDir::current(), QDir(dir.path() + QStringLiteral("/..")));
+}
+
+// A drive that never answers: the dialog answers meanwhile, and its listing, superseded by the
+// home folder's, is never drawn when it does come.
+TEST_F(LoadSaveTest, AHungDriveFreezesNothingAndIsNotDrawnLate) {
+    const QString hung = dir.path() + QStringLiteral("/hung");
+    ASSERT_TRUE(QDir().mkdir(hung));
+    QFile(hung + QStringLiteral("/late.Clc")).open(QIODevice::WriteOnly);
+    auto gate = std::make_shared<QSemaphore>();
+    auto done = std::make_shared<QSemaphore>();
+    auto stuck = std::make_shared<QSemaphore>();  // the test could not run to open the gate
+    show({[hung] {
+              return std::vector<Volume>{{hung, {}, DriveType::Network, false}};
+          },
+          [this] { return dir.path(); },
+          [=](const QString& folder, const std::function<bool(QStringView)>& wanted) {
+              if (folder != hung) {
+                  return listFolder(folder, wanted);
+              }
+              if (!gate->tryAcquire(1, 3000)) {
+                  stuck->release();
+              }
+              auto found = listFolder(folder, wanted);
+              done->release();
+              return found;
+          }});
+    clickEntry(1);  // the hung drive
+    EXPECT_TRUE(dialog->DriveList().listingPending());
+    EXPECT_EQ(dialog->DriveList().EntryNames().size(), 3u);  // the drive and home, clickable
+    clickEntry(2);                                           // home
+    ASSERT_TRUE(listed());
+    gate->release();
+    ASSERT_TRUE(done->tryAcquire(1, 5000));
+    QTest::qWait(100);  // the late listing's arrival
+    const std::vector<QString>& names = dialog->DriveList().EntryNames();
+    EXPECT_NE(std::find(names.begin(), names.end(), QStringLiteral("plan.Clc")), names.end());
+
+    clickEntry(1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);  // the list's, once clicked
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(path, QString());
+    gate->release();
+    EXPECT_EQ(stuck->available(), 0);
 }
 
 TEST_F(LoadSaveTest, PagingKeysInTheBoxGoToTheList) {
