@@ -33,7 +33,8 @@ public:
 
     Calculator& calculator() { return m_calc; }
     FileCommands& fileCommands() { return *m_files; }
-    const WindowParts& parts() const { return m_parts; }
+    // Every row of the pool, made now if it was not yet.
+    const WindowParts& parts();
     int lastRow() const { return m_LastRow; }
     std::int32_t savedLeft() const { return m_SavedLeft; }
     double twipsPerPixel() const;
@@ -98,6 +99,8 @@ private:
     void createScrollBar();
     void createRowZero();
     void createRowPool(int last);
+    // Makes the rows up to `last` that do not exist yet, with what was kept for them.
+    void buildRowsTo(int last);
     void setTabOrders();
     void connectRow(int row);
 
@@ -131,6 +134,18 @@ private:
     QPoint m_ownChangePlace;
     QSize m_ownChangeTarget;
     QElapsedTimer m_ownChangeClock;
+    // What the commands wrote to a row not made yet (window_rows.cpp).
+    struct UnbuiltRow {
+        QString opCaption;
+        QString text;
+        int caret = -1;  // -1: after the text, as setting a text leaves it
+        std::uint32_t opColour = kSilver;
+    };
+    EntryRow* builtRow(int row) const;
+    SuperButton* builtOp(int row) const;
+
+    int m_poolSize = 1;
+    std::vector<UnbuiltRow> m_unbuiltRows;
     std::vector<std::uint32_t> m_rowBackground;
     std::vector<std::uint32_t> m_rowTextColour;
     MessageFunction m_message;  // empty: the message box

@@ -237,30 +237,50 @@ void Rolling_Caculator::createRowZero() {
 }
 
 void Rolling_Caculator::createRowPool(int last) {
+    // Only row 0 exists yet; the others are made when they first come into sight, and until
+    // then keep what the commands write to them.
+    m_poolSize = last + 1;
+    m_rowBackground.assign(static_cast<std::size_t>(m_poolSize), kWhite);
+    m_rowTextColour.assign(static_cast<std::size_t>(m_poolSize), kBlackText);
+    UnbuiltRow cleared;
+    cleared.opCaption = QStringLiteral("+");
+    m_unbuiltRows.assign(static_cast<std::size_t>(m_poolSize), cleared);
+}
+
+void Rolling_Caculator::buildRowsTo(int last) {
     RowParts& r = m_parts.rows;
     const EntryRow& model = *r.CalAmount[0];
     const SuperButton& modelOp = *r.Op[0];
-    for (int n = 1; n <= last; ++n) {
+    for (int n = static_cast<int>(r.CalAmount.size()); n <= last && n < m_poolSize; ++n) {
+        const UnbuiltRow& kept = m_unbuiltRows[static_cast<std::size_t>(n)];
         auto* row = new EntryRow(n, m_parts.client);
         row->setFont(model.font());
         row->setAlignment(model.alignment());
         row->setMaxLength(model.maxLength());
         row->setPalette(model.palette());
+        setColour(*row, QPalette::Base, m_rowBackground[static_cast<std::size_t>(n)]);
+        setColour(*row, QPalette::Text, m_rowTextColour[static_cast<std::size_t>(n)]);
         row->setGeometry(model.geometry().translated(0, n * layout::kRowHeight));
+        row->setText(kept.text);
+        if (kept.caret >= 0) {
+            row->setCursorPosition(kept.caret);
+        }
+        row->forgetSelection();
         row->hide();
-        SuperButton* op =
-            makeButton(m_parts.client, modelOp.geometry().translated(0, n * layout::kRowHeight),
-                       modelOp.Caption(), modelOp.BackColor(), modelOp.RenderColor(),
-                       modelOp.font().pointSizeF());
+        SuperButton* op = makeButton(
+            m_parts.client, modelOp.geometry().translated(0, n * layout::kRowHeight),
+            kept.opCaption, modelOp.BackColor(), kept.opColour, modelOp.font().pointSizeF());
         op->hide();
-        op->raise();
-        row->raise();
+        // Made later than the total box and the scroll bar, yet lying behind them, in front
+        // of the rows above; the tab order likewise follows the row above.
+        op->stackUnder(m_parts.total.TotalAmount);
+        row->stackUnder(m_parts.total.TotalAmount);
+        QWidget::setTabOrder(n == 1 ? static_cast<QWidget*>(m_parts.ScrollNum) : r.Op.back(), row);
+        QWidget::setTabOrder(row, op);
         r.Op.push_back(op);
         r.CalAmount.push_back(row);
         connectRow(n);
     }
-    m_rowBackground.assign(r.CalAmount.size(), kWhite);
-    m_rowTextColour.assign(r.CalAmount.size(), kBlackText);
 }
 
 void Rolling_Caculator::connectRow(int row) {
@@ -284,11 +304,9 @@ void Rolling_Caculator::setTabOrders() {
     order.push_back(m_parts.keypad.MemoryRc[1]);
     order.push_back(keys[17]);
     order.push_back(m_parts.ScrollNum);
-    // Rows made at load follow, in the order they were made.
-    for (std::size_t n = 1; n < m_parts.rows.CalAmount.size(); ++n) {
-        order.push_back(m_parts.rows.CalAmount[n]);
-        order.push_back(m_parts.rows.Op[n]);
-    }
+    // Qt 6.4 moves nothing when the first widget ends the window's focus chain, as row 0, made
+    // last, does until the other rows are made: so it leaves the end first.
+    QWidget::setTabOrder(order[1], order[0]);
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

@@ -129,10 +129,11 @@ void Rolling_Caculator::placeRows(int clientHeight) {
     RowParts& rows = m_parts.rows;
     const EntryRow& first = *rows.CalAmount[0];
     const int rowHeight = first.height();
-    const int poolLast = static_cast<int>(rows.CalAmount.size()) - 1;
+    const int poolLast = m_poolSize - 1;
     const int last = layout::visibleLastRow(clientHeight, first.y(), rowHeight, poolLast);
 
-    for (int r = 0; r <= poolLast; ++r) {
+    buildRowsTo(last);
+    for (int r = 0; r < static_cast<int>(rows.CalAmount.size()); ++r) {
         EntryRow* row = rows.CalAmount[static_cast<std::size_t>(r)];
         SuperButton* op = rows.Op[static_cast<std::size_t>(r)];
         if (r <= last) {

@@ -268,6 +268,9 @@ TEST_F(WindowTest, TabOrderFollowsTheDesign) {
     QStringList stops;
     QWidget* w = row(0);
     for (int i = 0; i < 28; ++i, w = w->nextInFocusChain()) {
+        while (w->focusPolicy() == Qt::NoFocus) {  // not a stop: the labels
+            w = w->nextInFocusChain();
+        }
         stops << stop(w);
     }
     EXPECT_EQ(stops.join(u' ').toStdString(),
