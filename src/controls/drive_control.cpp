@@ -6,9 +6,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "controls/control_math.h"
 #include "controls/ole_color.h"
 #include "controls/vyn_vertical_scroll.h"
+#include "platform/rounding.h"
+#include "platform/twips.h"
 
 namespace tallimer {
 
@@ -96,13 +97,11 @@ DriveControl::DriveControl(QWidget* parent, Sources sources)
 }
 
 double DriveControl::twipsPerPixel() const {
-    const int dpi = logicalDpiY();
-    return dpi > 0 ? 1440.0 / dpi : 15.0;
+    return tallimer::twipsPerPixel(logicalDpiY());
 }
 
 int DriveControl::pixels(double twips) const {
-    int out = 0;
-    return narrowTo(twips / twipsPerPixel(), out) ? out : 0;
+    return twipsToPixels(twips, twipsPerPixel());
 }
 
 void DriveControl::resizeEvent(QResizeEvent* /*event*/) {

@@ -8,11 +8,11 @@
 
 #include <algorithm>
 
-#include "controls/control_math.h"
 #include "controls/input_codes.h"
 #include "controls/ole_color.h"
 #include "controls/super_button.h"
 #include "files/strip_extension.h"
+#include "platform/twips.h"
 
 namespace tallimer {
 
@@ -110,9 +110,7 @@ SuperButton& LoadSave::Command1(int index) const {
 }
 
 int LoadSave::pixels(double twips) const {
-    const int dpi = logicalDpiY();
-    int out = 0;
-    return narrowTo(twips * (dpi > 0 ? dpi : 96) / 1440.0, out) ? out : 0;
+    return twipsToPixels(twips, twipsPerPixel(logicalDpiY()));
 }
 
 bool LoadSave::event(QEvent* event) {
