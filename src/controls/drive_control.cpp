@@ -8,6 +8,7 @@
 
 #include "controls/ole_color.h"
 #include "controls/vyn_vertical_scroll.h"
+#include "controls/widget_look.h"
 #include "platform/rounding.h"
 #include "platform/twips.h"
 
@@ -63,10 +64,7 @@ DriveControl::Sources DriveControl::systemSources() {
 
 DriveControl::DriveControl(QWidget* parent, Sources sources)
     : QWidget(parent), m_sources(std::move(sources)) {
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPointSizeF(15.75);
-    arial.setWeight(QFont::Normal);
-    setFont(arial);
+    setFont(arial(15.75));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // the hover feedback
     setAttribute(Qt::WA_OpaquePaintEvent);

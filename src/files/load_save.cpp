@@ -11,6 +11,7 @@
 #include "controls/input_codes.h"
 #include "controls/ole_color.h"
 #include "controls/super_button.h"
+#include "controls/widget_look.h"
 #include "files/strip_extension.h"
 #include "platform/twips.h"
 
@@ -32,19 +33,6 @@ QString inListedCase(const QString& path, const std::vector<QString>& names) {
         return name.compare(path, Qt::CaseInsensitive) == 0;
     });
     return other != names.end() ? *other : path;
-}
-
-QFont arial(double points, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    return font;
-}
-
-void setColour(QWidget& widget, QPalette::ColorRole role, std::uint32_t ole) {
-    QPalette palette = widget.palette();
-    palette.setColor(role, QColor::fromRgb(rgbFromOle(ole)));
-    widget.setPalette(palette);
 }
 
 }  // namespace

@@ -30,13 +30,6 @@ constexpr std::uint32_t kButtonDefaultBack = 0x00C0E0FF;
 constexpr int kRowMaxLength = 40;
 constexpr int kTotalMaxLength = 100;
 
-QFont arial(double points, bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 SuperButton* makeButton(QWidget* parent, const QRect& geometry, const QString& caption,
                         std::uint32_t back, std::uint32_t render, double fontPoints) {
     auto* button = new SuperButton(parent);
