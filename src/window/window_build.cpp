@@ -8,7 +8,7 @@
 
 #include "controls/super_button.h"
 #include "controls/vyn_vertical_scroll.h"
-#include "files/file_commands.h"
+#include "dialogs/file_commands.h"
 #include "platform/number_text.h"
 #include "window/entry_row.h"
 #include "window/layout_rules.h"

@@ -6,9 +6,9 @@
 #include <QUrl>
 
 #include "controls/super_button.h"
+#include "dialogs/file_commands.h"
+#include "dialogs/load_save.h"
 #include "files/clc_format.h"
-#include "files/file_commands.h"
-#include "files/load_save.h"
 #include "test_names.h"
 #include "window_fixture.h"
 
@@ -24,7 +24,7 @@ protected:
         files().showFailure = [this] { ++failures; };
         files().showDialog = [this](LoadSave& dialog) {
             titles << dialog.windowTitle() + u'|' + dialog.Command1(1).Caption();
-            files().CalcFilePath = answer;
+            dialog.setCalcFilePath(answer);
         };
     }
     FileCommands& files() { return window->fileCommands(); }
