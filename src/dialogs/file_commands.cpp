@@ -66,16 +66,13 @@ void FileCommands::LD_Click(std::int16_t Index) {
         dialog.Command1(1).setCaption(Index == 0 ? LoadSave::tr("Open") : LoadSave::tr("Save"));
         dialog.setCalcFilePath(CalcFilePath);
         showDialog(dialog);
-        if (m_dialog.isNull()) {
-            CalcFilePath.clear();
-        } else {
-            CalcFilePath = m_dialog->calcFilePath();
-            if (m_dialog->unloaded()) {
-                // Closed by its close box: the next use makes a new one.
-                m_dialog->hide();
-                m_dialog->deleteLater();
-                m_dialog = nullptr;
-            }
+        // The dialog's answer, read once it has closed; none if it went away meanwhile.
+        CalcFilePath = m_dialog.isNull() ? QString() : m_dialog->calcFilePath();
+        if (!m_dialog.isNull() && m_dialog->unloaded()) {
+            // Closed by its close box: the next use makes a new one.
+            m_dialog->hide();
+            m_dialog->deleteLater();
+            m_dialog = nullptr;
         }
     }
     if (CalcFilePath.isEmpty()) {
