@@ -58,7 +58,6 @@ protected:
     }
     void show(DriveControl::Sources sources) {
         dialog = std::make_unique<LoadSave>(nullptr, std::move(sources));
-        dialog->setCalcFilePath(QStringLiteral("untouched"));
         dialog->setWindowTitle(QStringLiteral("Save Calculation..."));
         dialog->Command1(1).setCaption(QStringLiteral("Save"));
         dialog->show();
