@@ -4,9 +4,6 @@
 #include <cstdint>
 #include <vector>
 
-#include <QColor>
-#include <QPalette>
-
 #include "controls/widget_look.h"
 
 class QAction;
