@@ -35,6 +35,14 @@
     </message>
 </context>
 <context>
+    <name>tallimer::FileCommands</name>
+    <message>
+        <source>Cannot write to read only file or drive...</source>
+        <translatorcomment>Shown whenever opening or saving a calculation file fails, whatever the reason.</translatorcomment>
+        <translation>No se puede escribir en un archivo o unidad de solo lectura...</translation>
+    </message>
+</context>
+<context>
     <name>tallimer::LoadSave</name>
     <message>
         <source>Open</source>
@@ -53,14 +61,6 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
-    </message>
-</context>
-<context>
-    <name>tallimer::FileCommands</name>
-    <message>
-        <source>Cannot write to read only file or drive...</source>
-        <translatorcomment>Shown whenever opening or saving a calculation file fails, whatever the reason.</translatorcomment>
-        <translation>No se puede escribir en un archivo o unidad de solo lectura...</translation>
     </message>
 </context>
 <context>

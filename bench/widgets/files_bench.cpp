@@ -12,9 +12,9 @@
 #include "bench_window.h"
 
 #include "controls/drive_control.h"
+#include "dialogs/file_commands.h"
+#include "dialogs/load_save.h"
 #include "engine/tape.h"
-#include "files/file_commands.h"
-#include "files/load_save.h"
 #include "window/rolling_caculator.h"
 
 namespace tallimer {
@@ -92,7 +92,7 @@ struct FileWindow {
         bench::showActive(window);
         FileCommands& files = window.fileCommands();
         files.showFailure = [this] { ++failures; };
-        files.showDialog = [&files, path](LoadSave&) { files.CalcFilePath = path; };
+        files.showDialog = [path](LoadSave& dialog) { dialog.setCalcFilePath(path); };
     }
 };
 

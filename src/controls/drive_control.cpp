@@ -6,9 +6,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "controls/control_math.h"
 #include "controls/ole_color.h"
 #include "controls/vyn_vertical_scroll.h"
+#include "controls/widget_look.h"
+#include "platform/rounding.h"
+#include "platform/twips.h"
 
 namespace tallimer {
 
@@ -62,10 +64,7 @@ DriveControl::Sources DriveControl::systemSources() {
 
 DriveControl::DriveControl(QWidget* parent, Sources sources)
     : QWidget(parent), m_sources(std::move(sources)) {
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPointSizeF(15.75);
-    arial.setWeight(QFont::Normal);
-    setFont(arial);
+    setFont(arial(15.75));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // the hover feedback
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -96,13 +95,11 @@ DriveControl::DriveControl(QWidget* parent, Sources sources)
 }
 
 double DriveControl::twipsPerPixel() const {
-    const int dpi = logicalDpiY();
-    return dpi > 0 ? 1440.0 / dpi : 15.0;
+    return tallimer::twipsPerPixel(logicalDpiY());
 }
 
 int DriveControl::pixels(double twips) const {
-    int out = 0;
-    return narrowTo(twips / twipsPerPixel(), out) ? out : 0;
+    return twipsToPixels(twips, twipsPerPixel());
 }
 
 void DriveControl::resizeEvent(QResizeEvent* /*event*/) {

@@ -10,10 +10,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "controls/control_math.h"
 #include "controls/ole_color.h"
 #include "controls/pixel_paint.h"
 #include "controls/property_bag.h"
+#include "platform/rounding.h"
 
 namespace tallimer {
 namespace {

@@ -7,12 +7,12 @@
 #include <QPainter>
 #include <QPointer>
 
-#include "controls/control_math.h"
 #include "controls/ole_color.h"
 #include "controls/pixel_paint.h"
 #include "controls/property_bag.h"
 #include "controls/scroll_geometry.h"
 #include "controls/scroll_pictures.h"
+#include "platform/rounding.h"
 
 namespace tallimer {
 

@@ -5,11 +5,11 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-#include "controls/control_math.h"
 #include "controls/input_codes.h"
 #include "controls/key_signals.h"
 #include "controls/scroll_geometry.h"
 #include "controls/vyn_vertical_scroll.h"
+#include "platform/rounding.h"
 
 namespace tallimer {
 

@@ -1,9 +1,9 @@
 #include "engine/print_layout.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "engine/total.h"
+#include "platform/rounding.h"
 
 namespace tallimer {
 
@@ -27,11 +27,6 @@ QString opText(QChar op) {
         }
     }
     return op.isNull() ? QString() : QString(op);
-}
-
-// nearest(): ties to even.
-int nearest(double x) {
-    return static_cast<int>(std::nearbyint(x));
 }
 
 }  // namespace
@@ -61,12 +56,13 @@ PrintLayout layoutPrint(const Tape& tape, int decPlaces, const QString& totalTex
     }
 
     PrintLayout layout;
-    layout.rightEdge = nearest(width(QStringLiteral("WWW") + totalText, true));
+    layout.rightEdge = static_cast<int>(nearest(width(QStringLiteral("WWW") + totalText, true)));
     if (!printed.empty()) {
         // A value wider than the total would start over its operator or off the paper: the
         // column moves right to keep one "W" of room for the operator.
         layout.rightEdge =
-            std::max(layout.rightEdge, nearest(widest + width(QStringLiteral("W"), false)));
+            std::max(layout.rightEdge,
+                     static_cast<int>(nearest(widest + width(QStringLiteral("W"), false))));
     }
 
     const auto place = [&](int index, PrintedText item) {

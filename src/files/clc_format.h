@@ -12,6 +12,8 @@ namespace tallimer {
 
 // The header line every calculation file starts with.
 inline constexpr const char* kClcHeader = kProductTitle;
+// The extension the dialog adds and a calculation's path contains.
+inline const QString kClcExtension = QStringLiteral(".Clc");
 
 // Why a calculation file could not be read or written. `line` is the file's line number
 // (1 is the header), 0 when the failure concerns the whole file.

@@ -5,16 +5,12 @@
 
 namespace tallimer::layout {
 
-double twipsPerPixel(double logicalDpi) {
-    return logicalDpi > 0 ? 1440.0 / logicalDpi : 15.0;
-}
-
 int clientWidthForOuter(double outerTwips, double tpp) {
-    return static_cast<int>(std::lround(outerTwips / tpp)) - kFrameWidth;
+    return twipsToPixels(outerTwips, tpp) - kFrameWidth;
 }
 
 int clientHeightForOuter(double outerTwips, double tpp) {
-    return static_cast<int>(std::lround(outerTwips / tpp)) - kFrameHeight;
+    return twipsToPixels(outerTwips, tpp) - kFrameHeight;
 }
 
 int outerTwipsForLeft(int leftPixels, double tpp) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/twips.h"
+
 namespace tallimer::layout {
 
 // Designed geometry of the client area, in pixels.
@@ -28,8 +30,7 @@ constexpr double kTallHeightShare = 0.96;
 constexpr int kFrameWidth = 16;
 constexpr int kFrameHeight = 58;
 
-// Twips per pixel at a logical resolution (15 at 96 dots per inch).
-double twipsPerPixel(double logicalDpi);
+using tallimer::twipsPerPixel;
 int clientWidthForOuter(double outerTwips, double tpp);
 int clientHeightForOuter(double outerTwips, double tpp);
 int outerTwipsForLeft(int leftPixels, double tpp);

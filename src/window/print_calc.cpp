@@ -10,14 +10,12 @@
 #include <QPrinterInfo>
 
 #include "engine/print_layout.h"
+#include "platform/twips.h"
 #include "window/rolling_caculator.h"
 
 namespace tallimer {
 
 namespace {
-
-constexpr double kTwipsPerInch = 1440;
-constexpr double kTwipsPerPoint = 20;
 
 // The font at its size in twips, so that it prints at its size through the twips transform.
 QFont inTwips(QFont font) {

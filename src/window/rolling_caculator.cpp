@@ -10,7 +10,7 @@
 
 #include "controls/super_button.h"
 #include "controls/vyn_vertical_scroll.h"
-#include "files/file_commands.h"
+#include "dialogs/file_commands.h"
 #include "platform/number_text.h"
 #include "platform/product.h"
 #include "window/app_icon.h"

@@ -7,10 +7,10 @@
 #include <QMainWindow>
 #include <QVariant>
 
+#include "dialogs/message_box.h"
 #include "engine/calculator.h"
 #include "engine/calculator_view.h"
 #include "platform/regional.h"
-#include "window/message_box.h"
 #include "window/window_parts.h"
 
 class QPrinterInfo;

@@ -8,7 +8,7 @@
 
 #include "controls/super_button.h"
 #include "controls/vyn_vertical_scroll.h"
-#include "files/file_commands.h"
+#include "dialogs/file_commands.h"
 #include "platform/number_text.h"
 #include "window/entry_row.h"
 #include "window/layout_rules.h"
@@ -29,13 +29,6 @@ constexpr std::uint32_t kMemoryText = 0x000040C0;
 constexpr std::uint32_t kButtonDefaultBack = 0x00C0E0FF;
 constexpr int kRowMaxLength = 40;
 constexpr int kTotalMaxLength = 100;
-
-QFont arial(double points, bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 SuperButton* makeButton(QWidget* parent, const QRect& geometry, const QString& caption,
                         std::uint32_t back, std::uint32_t render, double fontPoints) {

@@ -4,10 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include <QColor>
-#include <QPalette>
-
-#include "controls/ole_color.h"
+#include "controls/widget_look.h"
 
 class QAction;
 class QLabel;
@@ -20,14 +17,6 @@ namespace tallimer {
 class EntryRow;
 class SuperButton;
 class VynVerticalScroll;
-
-// Colours arrive as 0x00BBGGRR values, red in the lowest byte.
-inline QColor toQColor(std::uint32_t colour) {
-    return QColor(rgbFromOle(colour));
-}
-
-// Sets one colour role of the widget's palette.
-void setColour(QWidget& widget, QPalette::ColorRole role, std::uint32_t colour);
 
 // The total box and what surrounds it.
 struct TotalParts {

@@ -11,12 +11,6 @@
 
 namespace tallimer {
 
-void setColour(QWidget& widget, QPalette::ColorRole role, std::uint32_t colour) {
-    QPalette palette = widget.palette();
-    palette.setColor(role, toQColor(colour));
-    widget.setPalette(palette);
-}
-
 bool Rolling_Caculator::isWindowVisible() const {
     return isVisible();
 }

@@ -1,14 +1,17 @@
+#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 
 #include "controls/super_button.h"
+#include "dialogs/file_commands.h"
+#include "dialogs/load_save.h"
 #include "files/clc_format.h"
-#include "files/file_commands.h"
-#include "files/load_save.h"
 #include "test_names.h"
 #include "window_fixture.h"
 
@@ -24,7 +27,7 @@ protected:
         files().showFailure = [this] { ++failures; };
         files().showDialog = [this](LoadSave& dialog) {
             titles << dialog.windowTitle() + u'|' + dialog.Command1(1).Caption();
-            files().CalcFilePath = answer;
+            dialog.setCalcFilePath(answer);
         };
     }
     FileCommands& files() { return window->fileCommands(); }
@@ -214,6 +217,28 @@ TEST_F(FileCommandsTest, DialogIsKeptUntilItsCloseBoxUnloadsIt) {
     EXPECT_EQ(files().dialog(), nullptr);
     EXPECT_EQ(files().CalcFilePath, QString());
     EXPECT_EQ(failures, 0);
+}
+
+TEST_F(WindowTest, AFailedOpenSaysSoInTheProgramsPlainBox) {
+    QTemporaryDir dir;
+    QFile bad(dir.filePath(QStringLiteral("bad.Clc")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write("h\r\n?abc\r\n") > 0 && bad.flush());
+    // As desktop themes that put pictures on dialog buttons.
+    qApp->setStyleSheet(
+        QStringLiteral("QDialogButtonBox { dialogbuttonbox-buttons-have-icons: 1 }"));
+    QString seen;  // events run only inside the box's own loop, while this lives
+    QTimer::singleShot(0, window.get(), [&seen] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen = box->windowTitle() + u'|' + box->text() + u'|' +
+                   (box->button(QMessageBox::Ok)->icon().isNull() ? "plain" : "picture");
+            box->accept();
+        }
+    });
+    window->fileCommands().CalcFilePath = bad.fileName();
+    window->fileCommands().LD_Click(5);
+    qApp->setStyleSheet(QString());
+    EXPECT_EQ(seen.toStdString(),
+              "Tallimer Calculator|Cannot write to read only file or drive...|plain");
 }
 
 }  // namespace

@@ -37,7 +37,8 @@ public:
     FileCommands(Calculator& calc, QWidget& owner);
     ~FileCommands() override;
 
-    // The file to open or save; "" for none. Relative paths are in the current folder.
+    // The file to open or save; "" for none. Relative paths are in the current folder. The
+    // dialog starts from it and answers into it when it closes.
     QString CalcFilePath;
 
     // 0 opens through the dialog, 1 saves through it, 5 opens CalcFilePath without it.

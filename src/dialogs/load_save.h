@@ -15,16 +15,20 @@ namespace tallimer {
 class SuperButton;
 
 // The program's own open and save dialog: the browser DriveList, the file-name box and the
-// buttons Cancel (Command1(2)) and Open or Save (Command1(1)). Its one output is the path in
-// `calcFilePath`, always ending in ".Clc", or "" when the user cancels or closes it. Confirm
+// buttons Cancel (Command1(2)) and Open or Save (Command1(1)). Its one output is
+// calcFilePath(), always ending in ".Clc", or "" when the user cancels or closes it. Confirm
 // and Cancel only hide it; the close box unloads it (unloaded() tells the owner to make a new
 // one next time).
 class LoadSave : public QDialog {
     Q_OBJECT
 
 public:
-    LoadSave(QString& calcFilePath, QWidget* owner,
-             DriveControl::Sources sources = DriveControl::systemSources());
+    explicit LoadSave(QWidget* owner,
+                      DriveControl::Sources sources = DriveControl::systemSources());
+
+    // The path: set by the owner before showing, followed by the box while it is edited.
+    const QString& calcFilePath() const { return m_calcFilePath; }
+    void setCalcFilePath(const QString& path) { m_calcFilePath = path; }
 
     DriveControl& DriveList() const { return *m_DriveList; }
     QLineEdit& txtSearchSpec() const { return *m_txtSearchSpec; }
@@ -53,7 +57,7 @@ private:
     bool txtSearchSpec_Key(const QKeyEvent& event);
     int pixels(double twips) const;
 
-    QString& m_calcFilePath;
+    QString m_calcFilePath;
     DriveControl* m_DriveList = nullptr;
     QLineEdit* m_txtSearchSpec = nullptr;
     QLabel* m_Label1 = nullptr;

@@ -1,32 +1,19 @@
-#include "files/file_commands.h"
+#include "dialogs/file_commands.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
 
 #include "controls/super_button.h"
+#include "dialogs/load_save.h"
+#include "dialogs/message_box.h"
 #include "engine/calculator.h"
 #include "files/clc_format.h"
-#include "files/load_save.h"
 
 namespace tallimer {
-
-namespace {
-
-const QString kClc = QStringLiteral(".Clc");
-
-void showFailureBox(QWidget& owner) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tallimer Calculator"),
-                    QCoreApplication::translate("tallimer::FileCommands", kFileFailureText),
-                    QMessageBox::Ok, &owner);
-    box.exec();
-}
-
-}  // namespace
 
 bool normalFileExists(const QString& path) {
     const QFileInfo info(path);
@@ -39,13 +26,16 @@ QString droppedClcFile(const QMimeData& mime) {
         return {};
     }
     const QString path = urls.front().toLocalFile();
-    return path.contains(kClc) ? path : QString();
+    return path.contains(kClcExtension) ? path : QString();
 }
 
 FileCommands::FileCommands(Calculator& calc, QWidget& owner)
     : QObject(&owner), m_calc(calc), m_owner(owner) {
     showDialog = [](LoadSave& dialog) { dialog.exec(); };
-    showFailure = [this] { showFailureBox(m_owner); };
+    showFailure = [this] {
+        showMessageBox(&m_owner,
+                       QCoreApplication::translate("tallimer::FileCommands", kFileFailureText));
+    };
     m_owner.setAcceptDrops(true);
     m_owner.installEventFilter(this);
 }
@@ -60,7 +50,7 @@ LoadSave* FileCommands::dialog() const {
 
 LoadSave& FileCommands::loadSave() {
     if (m_dialog.isNull()) {
-        m_dialog = new LoadSave(CalcFilePath, &m_owner, dialogSources);
+        m_dialog = new LoadSave(&m_owner, dialogSources);
     }
     return *m_dialog;
 }
@@ -74,7 +64,10 @@ void FileCommands::LD_Click(std::int16_t Index) {
         LoadSave& dialog = loadSave();
         dialog.setWindowTitle(caption);
         dialog.Command1(1).setCaption(Index == 0 ? LoadSave::tr("Open") : LoadSave::tr("Save"));
+        dialog.setCalcFilePath(CalcFilePath);
         showDialog(dialog);
+        // The dialog's answer, read once it has closed; none if it went away meanwhile.
+        CalcFilePath = m_dialog.isNull() ? QString() : m_dialog->calcFilePath();
         if (!m_dialog.isNull() && m_dialog->unloaded()) {
             // Closed by its close box: the next use makes a new one.
             m_dialog->hide();
@@ -114,7 +107,7 @@ bool FileCommands::saveFile() {
 
 void FileCommands::openStartupFile(const QStringList& arguments) {
     const QString commandLine = arguments.join(u' ');
-    if (!commandLine.contains(kClc)) {
+    if (!commandLine.contains(kClcExtension)) {
         return;
     }
     CalcFilePath = QString(commandLine).remove(u'"');

@@ -1,4 +1,4 @@
-#include "files/load_save.h"
+#include "dialogs/load_save.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -8,11 +8,13 @@
 
 #include <algorithm>
 
-#include "controls/control_math.h"
 #include "controls/input_codes.h"
 #include "controls/ole_color.h"
 #include "controls/super_button.h"
+#include "controls/widget_look.h"
+#include "files/clc_format.h"
 #include "files/strip_extension.h"
+#include "platform/twips.h"
 
 namespace tallimer {
 
@@ -20,7 +22,6 @@ namespace {
 
 constexpr std::uint32_t kDialogBack = 0x00F0F0F0;
 constexpr std::uint32_t kLabelText = 0x00404040;
-const QString kExtension = QStringLiteral(".Clc");
 
 // b.CLC and b.Clc are two files here, and the list shows ".Clc" files in any letter case: a
 // name the listed folder holds only in another case names the file listed.
@@ -34,25 +35,11 @@ QString inListedCase(const QString& path, const std::vector<QString>& names) {
     return other != names.end() ? *other : path;
 }
 
-QFont arial(double points, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    return font;
-}
-
-void setColour(QWidget& widget, QPalette::ColorRole role, std::uint32_t ole) {
-    QPalette palette = widget.palette();
-    palette.setColor(role, QColor::fromRgb(rgbFromOle(ole)));
-    widget.setPalette(palette);
-}
-
 }  // namespace
 
-LoadSave::LoadSave(QString& calcFilePath, QWidget* owner, DriveControl::Sources sources)
+LoadSave::LoadSave(QWidget* owner, DriveControl::Sources sources)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
-      m_calcFilePath(calcFilePath) {
+                         Qt::MSWindowsFixedSizeDialogHint) {
     setFont(arial(8.25, true));
     setAutoFillBackground(true);
     setColour(*this, QPalette::Window, kDialogBack);
@@ -110,9 +97,7 @@ SuperButton& LoadSave::Command1(int index) const {
 }
 
 int LoadSave::pixels(double twips) const {
-    const int dpi = logicalDpiY();
-    int out = 0;
-    return narrowTo(twips * (dpi > 0 ? dpi : 96) / 1440.0, out) ? out : 0;
+    return twipsToPixels(twips, twipsPerPixel(logicalDpiY()));
 }
 
 bool LoadSave::event(QEvent* event) {
@@ -132,9 +117,9 @@ bool LoadSave::event(QEvent* event) {
 
 void LoadSave::Form_Activate(bool list) {
     if (list) {
-        m_DriveList->FileExtention(kExtension);
+        m_DriveList->FileExtention(kClcExtension);
     }
-    setSearchSpec(StripExtension(m_txtSearchSpec->text()) + kExtension);
+    setSearchSpec(StripExtension(m_txtSearchSpec->text()) + kClcExtension);
 }
 
 void LoadSave::setSearchSpec(const QString& text) {
@@ -160,7 +145,7 @@ void LoadSave::Command1_Click(int index) {
     if (m_calcFilePath.isEmpty()) {
         return;
     }
-    const QString path = StripExtension(m_txtSearchSpec->text()) + kExtension;
+    const QString path = StripExtension(m_txtSearchSpec->text()) + kClcExtension;
     // ".Clc" alone, or a folder followed by it, names a hidden file that no listing shows and
     // no opening finds: nothing is chosen yet.
     if (QFileInfo(path).fileName().startsWith(u'.')) {
@@ -171,7 +156,7 @@ void LoadSave::Command1_Click(int index) {
 }
 
 void LoadSave::DriveList_MouseUp() {
-    setSearchSpec(StripExtension(m_DriveList->FileName()) + kExtension);
+    setSearchSpec(StripExtension(m_DriveList->FileName()) + kClcExtension);
 }
 
 void LoadSave::DriveList_DblClick() {

@@ -12,7 +12,7 @@
 
 #include "controls/super_button.h"
 #include "controls/vyn_vertical_scroll.h"
-#include "files/load_save.h"
+#include "dialogs/load_save.h"
 #include "files/strip_extension.h"
 #include "test_names.h"
 
@@ -57,7 +57,7 @@ protected:
         show(DriveControl::Sources{[] { return std::vector<Volume>{}; }, {}});
     }
     void show(DriveControl::Sources sources) {
-        dialog = std::make_unique<LoadSave>(path, nullptr, std::move(sources));
+        dialog = std::make_unique<LoadSave>(nullptr, std::move(sources));
         dialog->setWindowTitle(QStringLiteral("Save Calculation..."));
         dialog->Command1(1).setCaption(QStringLiteral("Save"));
         dialog->show();
@@ -73,6 +73,7 @@ protected:
         QDir::setCurrent(previous);
     }
     QLineEdit& box() const { return dialog->txtSearchSpec(); }
+    QString path() const { return dialog->calcFilePath(); }
     void typeKeys(const QString& text) {
         for (QChar c : text) {
             QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
@@ -93,7 +94,6 @@ protected:
 
     QString previous = QDir::currentPath();
     QTemporaryDir dir;
-    QString path = QStringLiteral("untouched");
     std::unique_ptr<LoadSave> dialog;
 };
 
@@ -104,7 +104,7 @@ TEST_F(LoadSaveTest, OpensWithTheExtensionAndTheCaretInFrontOfIt) {
     EXPECT_EQ(dialog->DriveList().EntryNames().size(), 4u);  // "", "..", and the two files
     typeKeys(QStringLiteral("budget"));
     EXPECT_EQ(box().text(), QStringLiteral("budget.Clc"));
-    EXPECT_EQ(path, QStringLiteral("budget.Clc"));  // follows the box
+    EXPECT_EQ(path(), QStringLiteral("budget.Clc"));  // follows the box
 }
 
 TEST_F(LoadSaveTest, DiscardedCharactersNeverReachTheBox) {
@@ -121,7 +121,7 @@ TEST_F(LoadSaveTest, EnterGoesToTheConfirmButtonAndASecondEnterConfirms) {
     EXPECT_TRUE(dialog->isVisible());
     QTest::keyClick(&dialog->Command1(1), Qt::Key_Return);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(path, QStringLiteral("plan.Clc"));
+    EXPECT_EQ(path(), QStringLiteral("plan.Clc"));
     EXPECT_FALSE(dialog->unloaded());
 }
 
@@ -136,7 +136,7 @@ TEST_F(LoadSaveTest, ConfirmWithoutANameDoesNothing) {
 TEST_F(LoadSaveTest, CancelEscapeAndCloseBoxLeaveNoPath) {
     QTest::mouseClick(&dialog->Command1(2), Qt::LeftButton);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(path, QString());
+    EXPECT_EQ(path(), QString());
     EXPECT_FALSE(dialog->unloaded());
 
     dialog->show();
@@ -144,12 +144,12 @@ TEST_F(LoadSaveTest, CancelEscapeAndCloseBoxLeaveNoPath) {
     box().setText(QStringLiteral("x"));
     QTest::keyClick(&box(), Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(path, QString());
+    EXPECT_EQ(path(), QString());
 
     dialog->show();
     box().setText(QStringLiteral("x"));
     dialog->close();
-    EXPECT_EQ(path, QString());
+    EXPECT_EQ(path(), QString());
     EXPECT_TRUE(dialog->unloaded());
 }
 
@@ -161,7 +161,7 @@ TEST_F(LoadSaveTest, ClickOnAFileNamesItAndADoubleClickConfirms) {
     EXPECT_TRUE(dialog->isVisible());
     clickEntry(3, true);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(path, QStringLiteral("plan.Clc"));
+    EXPECT_EQ(path(), QStringLiteral("plan.Clc"));
 }
 
 TEST_F(LoadSaveTest, AFileInAnotherLetterCaseIsTheFileNamed) {
@@ -174,7 +174,7 @@ TEST_F(LoadSaveTest, AFileInAnotherLetterCaseIsTheFileNamed) {
         box().clear();
         picked ? clickEntry(2) : QTest::keyClicks(&box(), QStringLiteral("b"));
         QTest::mouseClick(&dialog->Command1(1), Qt::LeftButton);
-        EXPECT_EQ(path, QStringLiteral("b.CLC")) << picked;
+        EXPECT_EQ(path(), QStringLiteral("b.CLC")) << picked;
     }
 }
 
@@ -225,7 +225,7 @@ TEST_F(LoadSaveTest, AHungDriveFreezesNothingAndIsNotDrawnLate) {
     clickEntry(1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);  // the list's, once clicked
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(path, QString());
+    EXPECT_EQ(path(), QString());
     gate->release();
     EXPECT_EQ(stuck->available(), 0);
 }

@@ -1,4 +1,4 @@
-#include "window/message_box.h"
+#include "dialogs/message_box.h"
 
 #include <QAbstractButton>
 #include <QIcon>

@@ -1,0 +1,20 @@
+#include "platform/twips.h"
+
+#include <cmath>
+#include <limits>
+
+namespace tallimer {
+
+double twipsPerPixel(double logicalDpi) {
+    return logicalDpi > 0 ? kTwipsPerInch / logicalDpi : 15.0;
+}
+
+int twipsToPixels(double twips, double twipsPerPixel) {
+    const double pixels = std::round(twips / twipsPerPixel);
+    if (!(std::abs(pixels) <= std::numeric_limits<int>::max())) {
+        return 0;
+    }
+    return static_cast<int>(pixels);
+}
+
+}  // namespace tallimer
