@@ -6,6 +6,7 @@ include(GNUInstallDirs)
 set(TALLIMER_APP_ID org.tallimer.Calculator)
 
 install(TARGETS tallimer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tallimer_print LIBRARY DESTINATION ${TALLIMER_PRINT_LIBRARY_DIR})
 
 install(FILES data/${TALLIMER_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/${TALLIMER_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)

@@ -158,5 +158,9 @@
         <translatorcomment>%1 is a number of lines, 2 or more.</translatorcomment>
         <translation>%1 Zeilen der Zwischenablage wurden nicht eingefügt.</translation>
     </message>
+    <message>
+        <source>Printing is not available: the printing library could not be loaded.</source>
+        <translation>Drucken ist nicht verfügbar: Die Druckbibliothek konnte nicht geladen werden.</translation>
+    </message>
 </context>
 </TS>

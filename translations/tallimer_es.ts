@@ -158,5 +158,9 @@
         <translatorcomment>%1 is a number of lines, 2 or more.</translatorcomment>
         <translation>%1 líneas del portapapeles no se pegaron.</translation>
     </message>
+    <message>
+        <source>Printing is not available: the printing library could not be loaded.</source>
+        <translation>La impresión no está disponible: no se pudo cargar la biblioteca de impresión.</translation>
+    </message>
 </context>
 </TS>

@@ -158,5 +158,9 @@
         <translatorcomment>%1 is a number of lines, 2 or more.</translatorcomment>
         <translation>%1 lignes du presse-papiers n&apos;ont pas été collées.</translation>
     </message>
+    <message>
+        <source>Printing is not available: the printing library could not be loaded.</source>
+        <translation>L’impression n’est pas disponible : la bibliothèque d’impression n’a pas pu être chargée.</translation>
+    </message>
 </context>
 </TS>

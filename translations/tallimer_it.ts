@@ -158,5 +158,9 @@
         <translatorcomment>%1 is a number of lines, 2 or more.</translatorcomment>
         <translation>%1 righe degli appunti non sono state incollate.</translation>
     </message>
+    <message>
+        <source>Printing is not available: the printing library could not be loaded.</source>
+        <translation>La stampa non è disponibile: non è stato possibile caricare la libreria di stampa.</translation>
+    </message>
 </context>
 </TS>

@@ -158,5 +158,9 @@
         <translatorcomment>%1 is a number of lines, 2 or more.</translatorcomment>
         <translation>%1 regels van het klembord zijn niet geplakt.</translation>
     </message>
+    <message>
+        <source>Printing is not available: the printing library could not be loaded.</source>
+        <translation>Afdrukken is niet beschikbaar: de afdrukbibliotheek kon niet worden geladen.</translation>
+    </message>
 </context>
 </TS>

@@ -158,5 +158,9 @@
         <translatorcomment>%1 is a number of lines, 2 or more.</translatorcomment>
         <translation>Liczba wierszy ze schowka, których nie wklejono: %1.</translation>
     </message>
+    <message>
+        <source>Printing is not available: the printing library could not be loaded.</source>
+        <translation>Drukowanie jest niedostępne: nie udało się wczytać biblioteki drukowania.</translation>
+    </message>
 </context>
 </TS>

@@ -158,5 +158,9 @@
         <translatorcomment>%1 is a number of lines, 2 or more.</translatorcomment>
         <translation>%1 linhas da área de transferência não foram coladas.</translation>
     </message>
+    <message>
+        <source>Printing is not available: the printing library could not be loaded.</source>
+        <translation>A impressão não está disponível: não foi possível carregar a biblioteca de impressão.</translation>
+    </message>
 </context>
 </TS>

@@ -11,7 +11,7 @@
 
 #include "engine/print_layout.h"
 #include "platform/regional.h"
-#include "window/print_calc.h"
+#include "print/print_calc.h"
 #include "window/rolling_caculator.h"
 
 namespace tallimer {

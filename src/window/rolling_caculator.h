@@ -13,11 +13,10 @@
 #include "platform/regional.h"
 #include "window/window_parts.h"
 
-class QPrinterInfo;
-
 namespace tallimer {
 
 class FileCommands;
+struct PrintLibrary;
 class RowKeyFilter;
 
 // The calculator's main window: the tape view (entry rows, operator buttons, scroll bar), the
@@ -49,11 +48,11 @@ public:
     bool layoutSettling() const;
 
     // "Copy Numbers...", "Paste Numbers..." and "Print Calculation..." (on the default
-    // printer; printTo takes any, a null one meaning there is none).
+    // printer; printTo takes any by name, an empty name meaning there is none).
     void C_m_Click();
     void P_m_Click();
     void PrintCalc_Click();
-    void printTo(const QPrinterInfo& printerInfo);
+    void printTo(const QString& printerName);
     // Replaces the message box, so that tests read what the user would be told.
     void setMessageFunction(MessageFunction show);
 
@@ -117,6 +116,8 @@ private:
     void placeRows(int lastRow);
 
     bool validRow(int row) const;
+    // The printing library, or null after saying that it is missing (print_command.cpp).
+    const PrintLibrary* printLibraryOrSay();
     void message(const QString& text);
 
     RegionalSettings m_settings;

@@ -30,6 +30,7 @@ silent() {
 
 expected=(
   usr/bin/tallimer
+  usr/lib/tallimer/libtallimer_print.so
   usr/share/applications/$id.desktop
   usr/share/icons/hicolor/128x128/apps/$id.png
   usr/share/icons/hicolor/32x32/apps/$id.png

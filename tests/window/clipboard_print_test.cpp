@@ -3,12 +3,12 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "window/print_calc.h"
+#include "print/print_calc.h"
+#include "window/print_library.h"
 #include "window_fixture.h"
 
 namespace tallimer {
@@ -61,9 +61,27 @@ TEST_F(ClipboardPrintTest, PasteTellsHowManyLinesDidNotFit) {
             QStringLiteral("%1 lines of the clipboard were not pasted.").arg(lines - pasted)});
 }
 
+// Printing is loaded on the first print: the first file that is the library wins, and a
+// missing one leaves no entry to call.
+TEST(PrintLibraryTest, LoadsTheFirstFileThatIsTheLibrary) {
+    const QString built = QStringLiteral(TALLIMER_PRINT_FILE);
+    const QString missing = QStringLiteral("/nonexistent/libtallimer_print.so");
+    const PrintLibrary found = loadPrintLibrary({missing, built});
+    ASSERT_NE(found.print, nullptr);
+    ASSERT_NE(found.defaultPrinter, nullptr);
+    const Tape tape;
+    const PrintJob job{
+        tape, 2, QString(), RegionalSettings{}, QString(), QStringLiteral("no such printer")};
+    EXPECT_FALSE(found.print(&job));
+
+    const PrintLibrary none = loadPrintLibrary({missing});
+    EXPECT_EQ(none.print, nullptr);
+    EXPECT_FALSE(none.error.isEmpty());
+}
+
 TEST_F(ClipboardPrintTest, WithoutAPrinterTheMessageShowsAndNothingChanges) {
     type("7+8");
-    window->printTo(QPrinterInfo());
+    window->printTo(QString());
     EXPECT_EQ(messages, QStringList{QStringLiteral(
                             "There is no printer: set up a default printer to print the "
                             "calculation.")});

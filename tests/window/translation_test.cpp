@@ -1,6 +1,5 @@
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QPrinterInfo>
 #include <QTranslator>
 
 #include "platform/ui_translations.h"
@@ -16,7 +15,7 @@ static QStringList windowTexts(const QString& language) {
     Rolling_Caculator window(englishSettings());
     QStringList texts{window.totalText()};
     window.setMessageFunction([&texts](const QString& text) { texts << text; });
-    window.printTo(QPrinterInfo());
+    window.printTo(QString());
     for (QAction* menu : window.menuBar()->actions()) {
         for (QAction* item : QList<QAction*>{menu} + menu->menu()->actions()) {
             texts << item->text();  // a separator reads ""

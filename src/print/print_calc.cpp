@@ -1,4 +1,4 @@
-#include "window/print_calc.h"
+#include "print/print_calc.h"
 
 #include <algorithm>
 #include <array>
@@ -7,11 +7,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 #include "engine/print_layout.h"
 #include "platform/twips.h"
-#include "window/rolling_caculator.h"
 
 namespace tallimer {
 
@@ -100,24 +98,6 @@ bool printCalculation(QPrinter& printer, const Tape& tape, int decPlaces, const 
     }
     // Ending the painter sends the job.
     return painter.end();
-}
-
-void Rolling_Caculator::PrintCalc_Click() {
-    printTo(QPrinterInfo::defaultPrinter());
-}
-
-void Rolling_Caculator::printTo(const QPrinterInfo& printerInfo) {
-    if (printerInfo.isNull()) {
-        message(
-            tr("There is no printer: set up a default printer to print the "
-               "calculation."));
-        return;
-    }
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
-    printer.setDocName(windowTitle());
-    if (!printCalculation(printer, m_calc.tape, m_calc.DecPlaces, totalText(), m_settings)) {
-        message(tr("The calculation could not be printed on %1.").arg(printerInfo.printerName()));
-    }
 }
 
 }  // namespace tallimer

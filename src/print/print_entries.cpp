@@ -1,0 +1,25 @@
+// The printing library's entry points, found by name once it is loaded.
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "print/print_calc.h"
+#include "print/print_job.h"
+
+extern "C" {
+
+Q_DECL_EXPORT void tallimer_default_printer(QString* name) {
+    *name = QPrinterInfo::defaultPrinterName();
+}
+
+Q_DECL_EXPORT bool tallimer_print(const tallimer::PrintJob* job) {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(job->printerName);
+    if (info.isNull()) {
+        return false;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(job->docName);
+    return tallimer::printCalculation(printer, job->tape, job->decPlaces, job->totalText,
+                                      job->settings);
+}
+
+}  // extern "C"

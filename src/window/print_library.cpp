@@ -1,0 +1,39 @@
+#include "window/print_library.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+
+namespace tallimer {
+
+PrintLibrary loadPrintLibrary(const QStringList& files) {
+    PrintLibrary entries;
+    for (const QString& file : files) {
+        // Never unloaded: the entries are kept, and Qt's printing support is not made to be.
+        auto* library = new QLibrary(file);
+        if (!library->load()) {
+            entries.error = library->errorString();
+            delete library;
+            continue;
+        }
+        entries.defaultPrinter =
+            reinterpret_cast<DefaultPrinterEntry>(library->resolve(kDefaultPrinterEntry));
+        entries.print = reinterpret_cast<PrintEntry>(library->resolve(kPrintEntry));
+        if (entries.defaultPrinter != nullptr && entries.print != nullptr) {
+            entries.error.clear();
+            return entries;
+        }
+        entries = PrintLibrary{nullptr, nullptr, library->errorString()};
+    }
+    return entries;
+}
+
+const PrintLibrary& printLibrary() {
+    static const PrintLibrary loaded = [] {
+        const QString folder = QCoreApplication::applicationDirPath();
+        return loadPrintLibrary({folder + QStringLiteral("/" TALLIMER_PRINT_LIBRARY_INSTALLED),
+                                 folder + QStringLiteral("/" TALLIMER_PRINT_LIBRARY_NAME)});
+    }();
+    return loaded;
+}
+
+}  // namespace tallimer
