@@ -14,6 +14,7 @@
 #include "window/layout_rules.h"
 #include "window/rolling_caculator.h"
 #include "window/row_key_filter.h"
+#include "window/tape_line_names.h"
 
 namespace tallimer {
 
@@ -210,7 +211,12 @@ void Rolling_Caculator::createScrollBar() {
     auto* scroll = new VynVerticalScroll(m_parts.client);
     scroll->setGeometry(237, layout::kScrollTop, layout::kScrollWidth, layout::kScrollDesignHeight);
     scroll->setBackColor(kFrameFill);
-    connect(scroll, &VynVerticalScroll::Change, this, [this] { m_calc.ScrollNum_Change(); });
+    connect(scroll, &VynVerticalScroll::Change, this, [this] {
+        m_calc.ScrollNum_Change();
+        if (m_lineNames) {
+            m_lineNames->refresh();
+        }
+    });
     connect(scroll, &VynVerticalScroll::KeyDown, this,
             [this](std::int16_t&, std::int16_t&) { focusRow(0); });
     m_parts.ScrollNum = scroll;
