@@ -91,6 +91,7 @@ TEST_F(AccessibleWindowTest, ScrollBarValueMovesTheViewAndTheLineNames) {
     calc.tape.TapeNumbers[3] = LineValue::integer(44);
     window->setScrollValueMax(39 - window->lastRow());
     QAccessibleValueInterface* bar = of(window->parts().ScrollNum)->valueInterface();
+    ASSERT_NE(bar, nullptr);
     ASSERT_EQ(bar->maximumValue().toInt(), window->scrollValueMax());
 
     bar->setCurrentValue(3);
