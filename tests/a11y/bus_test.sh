@@ -1,27 +1,20 @@
 #!/usr/bin/env bash
-# The calculator driven over the real accessibility bus, as a screen reader drives it: a
-# virtual display, a private session bus with the accessibility bus on it, the bridge on.
-# Usage: bus_test.sh PROGRAM
+# The program driven as a screen reader drives it: a virtual display, a private session bus
+# with the accessibility bus on it, the bridge on. Usage: bus_test.sh PROGRAM
 set -euo pipefail
 if [[ $1 != --inside ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- \
-    bash "$0" --inside "$1"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash "$0" --inside "$1"
 fi
-program=$2
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true; wait' EXIT
-
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 pids+=($!)
 for ((i = 0; i < 100; i++)); do
-  if dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus \
-    org.a11y.Bus.GetAddress >/dev/null 2>&1; then
-    break
-  fi
+  dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress \
+    >/dev/null 2>&1 && break
   sleep 0.05
 done
-
-QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=C.UTF-8 LANGUAGE= "$program" &
+QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=C.UTF-8 LANGUAGE= "$2" &
 pids+=($!)
-# Debian's own interpreter: pyatspi is a Debian package, not in another Python's path.
+# Debian's interpreter: pyatspi is a Debian package, in no other Python's path.
 /usr/bin/python3 "$(dirname "$0")/press_keys.py" "$!"
