@@ -27,6 +27,7 @@ protected:
     }
     void TearDown() override {
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        qDeleteAll(QTestAccessibility::events());  // the recorded copies are ours to delete
         QTestAccessibility::clearEvents();
     }
     bool announced(QAccessibleEvent&& event) { return QTestAccessibility::containsEvent(&event); }
