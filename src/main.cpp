@@ -7,8 +7,8 @@
 
 #include "cli/help_text.h"
 #include "cli/total_command.h"
+#include "controls/controls_accessible.h"
 #include "controls/controls_gallery.h"
-#include "controls/super_button_accessible.h"
 #include "platform/product.h"
 #include "platform/ui_translations.h"
 #include "window/rolling_caculator.h"

@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>DriveControl</name>
+    <message>
+        <source>folder</source>
+        <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
+        <translation>pasta</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
+        <translation>arquivo</translation>
+    </message>
+    <message>
+        <source>read-only file</source>
+        <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
+        <translation>arquivo somente leitura</translation>
+    </message>
+    <message>
+        <source>home folder</source>
+        <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
+        <translation>pasta pessoal</translation>
+    </message>
+    <message>
+        <source>drive</source>
+        <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
+        <translation>unidade</translation>
+    </message>
+</context>
+<context>
+    <name>TapeLineNames</name>
+    <message>
+        <source>Line %1</source>
+        <translatorcomment>Read by a screen reader: the name of an entry row of the tape, %1 its line number.</translatorcomment>
+        <translation>Linha %1</translation>
+    </message>
+    <message>
+        <source>operator of line %1</source>
+        <translatorcomment>Read by a screen reader: what an operator button beside an entry row is, %1 the line number.</translatorcomment>
+        <translation>operador da linha %1</translation>
+    </message>
+</context>
+<context>
     <name>Total</name>
     <message>
         <source>Overflow</source>

@@ -176,6 +176,26 @@ void DriveControl::sFiles_Change() {
     update();
 }
 
+QRect DriveControl::entryRect(int index) const {
+    const int first = std::max(m_sFiles->Value(), 1);
+    if (index < first || index > std::min(m_entries.last(), m_sFiles->Value() + m_RowsVisible)) {
+        return {};
+    }
+    const int right = m_sFiles->isHidden() ? width() : m_sFiles->x();
+    return {0, (index - first) * m_rowPixels, right, m_rowPixels};
+}
+
+void DriveControl::announce(QAccessible::Event type, int index) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleEvent event(this, type);
+    if (index > 0) {
+        event.setChild(index - 1);  // the list's children start with entry 1
+    }
+    QAccessible::updateAccessibility(&event);
+}
+
 void DriveControl::paintFeedback(float x, float y, bool press) {
     const double tpp = twipsPerPixel();
     const double w = width() * tpp;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include <QAccessible>
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -68,6 +69,10 @@ public:
     VynVerticalScroll& sFiles() const { return *m_sFiles; }
     // The surface as last drawn.
     const QImage& surface() const { return m_Surface; }
+    // Where entry `index` is drawn, in pixels; empty while it is scrolled out of view.
+    QRect entryRect(int index) const;
+    // Does what a click on the entry's row does, MouseUp included; a screen reader's press.
+    void pressEntry(int index);
 
 signals:
     void DblClick();
@@ -104,7 +109,12 @@ private:
     // Input (drive_control_input.cpp).
     // The click of a release at `y` twips; false when it hit no entry and raises no MouseUp.
     bool clickAt(float y);
+    // Selects the entry (a screen reader told) and opens it.
+    void chooseEntry(int index);
     void openEntry(int index);
+    // Tells an assistive technology of a new listing or the chosen entry; costs nothing when
+    // none is running.
+    void announce(QAccessible::Event type, int index = 0);
     // PageUp, PageDown, Up and Down move the list; false for any other key.
     bool moveByKey(std::int16_t keyCode);
 

@@ -90,13 +90,35 @@ bool DriveControl::clickAt(float y) {
     if (band < 0) {
         return true;  // between or beyond the bands: MouseUp all the same
     }
-    m_SelectedEntry = band + m_sFiles->Value();
-    if (m_SelectedEntry > m_entries.last()) {
+    const int index = band + m_sFiles->Value();
+    if (index > m_entries.last()) {
+        m_SelectedEntry = index;
         return false;
     }
-    openEntry(m_SelectedEntry);
-    sFiles_Change();
+    chooseEntry(index);
     return true;
+}
+
+void DriveControl::pressEntry(int index) {
+    if (index < 1 || index > m_entries.last()) {
+        return;
+    }
+    const QRect row = entryRect(index);
+    const double tpp = twipsPerPixel();
+    MouseArgs a{1, 0, static_cast<float>(row.center().x() * tpp),
+                static_cast<float>(row.center().y() * tpp)};
+    chooseEntry(index);
+    emit MouseUp(a.button, a.shift, a.x, a.y);
+}
+
+void DriveControl::chooseEntry(int index) {
+    m_SelectedEntry = index;
+    announce(QAccessible::Selection, index);
+    if (hasFocus()) {
+        announce(QAccessible::Focus, index);
+    }
+    openEntry(index);
+    sFiles_Change();
 }
 
 void DriveControl::openEntry(int index) {

@@ -34,6 +34,7 @@ void DriveControl::GetDir(QString& PathDir) {
     m_pending = true;
     const std::uint64_t generation = ++m_generation;
     layOut();
+    announce(QAccessible::ObjectReorder);
 
     auto* watcher = new QFutureWatcher<DriveEntries>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
@@ -45,6 +46,7 @@ void DriveControl::GetDir(QString& PathDir) {
         m_SelectedEntry = -1;
         m_pending = false;
         layOut();
+        announce(QAccessible::ObjectReorder);
     });
     watcher->setFuture(
         QtConcurrent::run(&listingPool(), [entries = m_entries, folder = QDir::currentPath(),

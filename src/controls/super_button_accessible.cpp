@@ -1,6 +1,5 @@
 #include "controls/super_button_accessible.h"
 
-#include <QObject>
 #include <QString>
 
 #include "controls/super_button.h"
@@ -38,13 +37,6 @@ void SuperButtonAccessible::doAction(const QString& actionName) {
 
 QStringList SuperButtonAccessible::keyBindingsForAction(const QString& /*actionName*/) const {
     return {};
-}
-
-QAccessibleInterface* controlsAccessibleFactory(const QString& /*className*/, QObject* object) {
-    if (auto* button = qobject_cast<SuperButton*>(object)) {
-        return new SuperButtonAccessible(button);
-    }
-    return nullptr;
 }
 
 }  // namespace tallimer

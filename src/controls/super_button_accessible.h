@@ -2,9 +2,6 @@
 
 #include <QAccessibleWidget>
 
-class QObject;
-class QString;
-
 namespace tallimer {
 
 class SuperButton;
@@ -20,8 +17,5 @@ public:
     void doAction(const QString& actionName) override;
     QStringList keyBindingsForAction(const QString& actionName) const override;
 };
-
-// Builds interfaces for the painted controls only when an assistive technology asks.
-QAccessibleInterface* controlsAccessibleFactory(const QString& className, QObject* object);
 
 }  // namespace tallimer

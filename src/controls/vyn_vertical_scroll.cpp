@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -45,6 +46,15 @@ void VynVerticalScroll::notify(const char* name) {
     emit PropertyChanged(QString::fromLatin1(name));
 }
 
+void VynVerticalScroll::announceValue() {
+    if (!QAccessible::isActive() || m_Value == m_AnnouncedValue) {
+        return;
+    }
+    m_AnnouncedValue = m_Value;
+    QAccessibleValueChangeEvent event(this, m_Value);
+    QAccessible::updateAccessibility(&event);
+}
+
 bool VynVerticalScroll::setValue(std::int32_t New_Value) {
     m_Value = std::max(std::min(New_Value, m_ValueMax), m_ValueMin);
     if (m_ValueMax > 0 && !thumbFromValue(0)) {
@@ -54,6 +64,7 @@ bool VynVerticalScroll::setValue(std::int32_t New_Value) {
         return false;
     }
     UserControl_Paint();
+    announceValue();
     const QPointer<VynVerticalScroll> self(this);
     emit Change();
     if (!self.isNull()) {

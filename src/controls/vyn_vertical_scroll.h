@@ -95,6 +95,8 @@ private:
     void outlineTrack();
     const QImage& stretchedThumb(bool held);
     void notify(const char* name);
+    // Tells an assistive technology of a new Value; costs nothing when none is running.
+    void announceValue();
 
     // What a property bag without the property stands for: ReadProperties takes it and
     // WriteProperties leaves an equal value out. A new bar starts from the same values but for
@@ -133,6 +135,7 @@ private:
     QImage m_HeldThumb;
     bool m_BlackOutline = false;  // drawn after a tick or a release, until the next repaint
     bool m_Pumping = false;
+    std::int32_t m_AnnouncedValue = kSavedValue;
     std::uint64_t m_Compositions = 0;
 };
 

@@ -124,6 +124,7 @@ bool VynVerticalScroll::Timer1_Timer() {
     }
     UserControl_Paint();
     outlineTrack();
+    announceValue();
     const QPointer<VynVerticalScroll> self(this);
     emit Change();
     if (self.isNull()) {
@@ -182,6 +183,7 @@ bool VynVerticalScroll::dragTo(bool buttonHeld, float y) {
     UserControl_Paint();
     // A release handled meanwhile has raised Change itself and cleared the flag.
     if (m_ChangePending == 1) {
+        announceValue();
         const QPointer<VynVerticalScroll> self(this);
         emit Change();
         if (self.isNull()) {
@@ -197,6 +199,7 @@ void VynVerticalScroll::release() {
     UserControl_Paint();
     outlineTrack();
     m_ChangePending = 0;
+    announceValue();
     const QPointer<VynVerticalScroll> self(this);
     emit Change();
     if (!self.isNull()) {

@@ -17,6 +17,7 @@
 #include "window/entry_row.h"
 #include "window/layout_rules.h"
 #include "window/row_key_filter.h"
+#include "window/tape_line_names.h"
 
 namespace tallimer {
 
@@ -45,6 +46,7 @@ Rolling_Caculator::~Rolling_Caculator() {
     // The controls and the key filter call back into the calculator (and through it into this
     // window), and both are destroyed before ~QWidget would delete them: so they go first,
     // while everything they reach is whole.
+    m_lineNames.reset();
     delete m_parts.client;
     delete m_keyFilter;
 }
@@ -65,6 +67,7 @@ void Rolling_Caculator::Form_Load() {
     setTabOrders();
     // The tape gets one line per row and is cleared.
     m_calc.load(last);
+    m_lineNames = std::make_unique<TapeLineNames>(m_parts.rows, *m_parts.ScrollNum);
 }
 
 void Rolling_Caculator::Form_Activate() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include <QElapsedTimer>
@@ -18,6 +19,7 @@ namespace tallimer {
 class FileCommands;
 struct PrintLibrary;
 class RowKeyFilter;
+class TapeLineNames;
 
 // The calculator's main window: the tape view (entry rows, operator buttons, scroll bar), the
 // total box, the keypad, the memory and the menus. The tape commands live in Calculator; this
@@ -124,7 +126,8 @@ private:
     Calculator m_calc;
     WindowParts m_parts;
     RowKeyFilter* m_keyFilter = nullptr;
-    FileCommands* m_files = nullptr;  // open, save and dropped files
+    FileCommands* m_files = nullptr;             // open, save and dropped files
+    std::unique_ptr<TapeLineNames> m_lineNames;  // made once the row pool exists
 
     std::int16_t m_LastRow = 0;
     QVariant m_BecameActive;       // empty until the window first becomes active

@@ -14,6 +14,7 @@
 #include "window/layout_rules.h"
 #include "window/rolling_caculator.h"
 #include "window/row_key_filter.h"
+#include "window/tape_line_names.h"
 
 namespace tallimer {
 
@@ -203,7 +204,12 @@ void Rolling_Caculator::createScrollBar() {
     auto* scroll = new VynVerticalScroll(m_parts.client);
     scroll->setGeometry(237, layout::kScrollTop, layout::kScrollWidth, layout::kScrollDesignHeight);
     scroll->setBackColor(kFrameFill);
-    connect(scroll, &VynVerticalScroll::Change, this, [this] { m_calc.ScrollNum_Change(); });
+    connect(scroll, &VynVerticalScroll::Change, this, [this] {
+        m_calc.ScrollNum_Change();
+        if (m_lineNames) {
+            m_lineNames->refresh();
+        }
+    });
     connect(scroll, &VynVerticalScroll::KeyDown, this,
             [this](std::int16_t&, std::int16_t&) { focusRow(0); });
     m_parts.ScrollNum = scroll;
@@ -244,7 +250,8 @@ void Rolling_Caculator::buildRowsTo(int last) {
     RowParts& r = m_parts.rows;
     const EntryRow& model = *r.CalAmount[0];
     const SuperButton& modelOp = *r.Op[0];
-    for (int n = static_cast<int>(r.CalAmount.size()); n <= last && n < m_poolSize; ++n) {
+    const std::size_t built = r.CalAmount.size();
+    for (int n = static_cast<int>(built); n <= last && n < m_poolSize; ++n) {
         const UnbuiltRow& kept = m_unbuiltRows[static_cast<std::size_t>(n)];
         auto* row = new EntryRow(n, m_parts.client);
         row->setFont(model.font());
@@ -273,6 +280,9 @@ void Rolling_Caculator::buildRowsTo(int last) {
         r.Op.push_back(op);
         r.CalAmount.push_back(row);
         connectRow(n);
+    }
+    if (m_lineNames && r.CalAmount.size() > built) {
+        m_lineNames->refresh();  // the new rows take their line names
     }
 }
 

@@ -29,6 +29,8 @@ void Rolling_Caculator::setTotalBackground(std::uint32_t colour) {
 
 void Rolling_Caculator::setMemoryText(const QString& text) {
     m_parts.keypad.M_Buff->setText(text);
+    // Its name is "Memory"; a screen reader reads the value beside it.
+    m_parts.keypad.M_Buff->setAccessibleDescription(text);
 }
 
 int Rolling_Caculator::scrollValue() const {

@@ -1,0 +1,25 @@
+#include "controls/controls_accessible.h"
+
+#include "controls/drive_control.h"
+#include "controls/drive_control_accessible.h"
+#include "controls/super_button.h"
+#include "controls/super_button_accessible.h"
+#include "controls/vyn_vertical_scroll.h"
+#include "controls/vyn_vertical_scroll_accessible.h"
+
+namespace tallimer {
+
+QAccessibleInterface* controlsAccessibleFactory(const QString& /*className*/, QObject* object) {
+    if (auto* button = qobject_cast<SuperButton*>(object)) {
+        return new SuperButtonAccessible(button);
+    }
+    if (auto* bar = qobject_cast<VynVerticalScroll*>(object)) {
+        return new VynVerticalScrollAccessible(bar);
+    }
+    if (auto* browser = qobject_cast<DriveControl*>(object)) {
+        return new DriveControlAccessible(browser);
+    }
+    return nullptr;
+}
+
+}  // namespace tallimer
