@@ -8,21 +8,20 @@ namespace tallimer {
 PrintLibrary loadPrintLibrary(const QStringList& files) {
     PrintLibrary entries;
     for (const QString& file : files) {
-        // Never unloaded: the entries are kept, and Qt's printing support is not made to be.
-        auto* library = new QLibrary(file);
-        if (!library->load()) {
-            entries.error = library->errorString();
-            delete library;
+        // Destroying a QLibrary leaves the library loaded, so the entries stay valid.
+        QLibrary library(file);
+        if (!library.load()) {
+            entries.error = library.errorString();
             continue;
         }
         entries.defaultPrinter =
-            reinterpret_cast<DefaultPrinterEntry>(library->resolve(kDefaultPrinterEntry));
-        entries.print = reinterpret_cast<PrintEntry>(library->resolve(kPrintEntry));
+            reinterpret_cast<DefaultPrinterEntry>(library.resolve(kDefaultPrinterEntry));
+        entries.print = reinterpret_cast<PrintEntry>(library.resolve(kPrintEntry));
         if (entries.defaultPrinter != nullptr && entries.print != nullptr) {
             entries.error.clear();
             return entries;
         }
-        entries = PrintLibrary{nullptr, nullptr, library->errorString()};
+        entries = PrintLibrary{nullptr, nullptr, library.errorString()};
     }
     return entries;
 }
