@@ -43,7 +43,6 @@ void gradientFill(QImage& surface, int r0, int g0, int b0) {
 
 // The composed pictures of one look; buttons that look alike share them.
 struct Looks {
-    QImage lit;
     QImage face;
     std::optional<QRegion> painted;
 };
@@ -51,6 +50,11 @@ struct Looks {
 QCache<QString, Looks>& looksCache() {
     // Costs are in kilobytes: room for a few hundred keypad-sized looks.
     static QCache<QString, Looks> cache(16 * 1024);
+    return cache;
+}
+
+QCache<QString, QImage>& litCache() {
+    static QCache<QString, QImage> cache(8 * 1024);
     return cache;
 }
 
@@ -252,52 +256,70 @@ bool SuperButton::ButtonRender() {
     return true;
 }
 
+QString SuperButton::lookKey() const {
+    return QStringLiteral("%1x%2@%3:%4,%5,%6:%7")
+        .arg(width())
+        .arg(height())
+        .arg(devicePixelRatioF())
+        .arg(m_Red)
+        .arg(m_Green)
+        .arg(m_Blue)
+        .arg(m_Border);
+}
+
 void SuperButton::composeLooks() const {
     if (!m_Stale) {
         return;
     }
     m_Stale = false;
-    const int SW = width();
-    const int SH = height();
-    const QString key = QStringLiteral("%1x%2@%3:%4,%5,%6:%7:%8:%9")
-                            .arg(SW)
-                            .arg(SH)
-                            .arg(devicePixelRatioF())
-                            .arg(m_Red)
-                            .arg(m_Green)
-                            .arg(m_Blue)
-                            .arg(m_Border)
-                            .arg(font().key(), m_Caption);
+    m_LitStale = true;
+    const QString key = lookKey() + QStringLiteral(":%1:%2").arg(font().key(), m_Caption);
     if (const Looks* shared = looksCache().object(key)) {
-        Image1 = shared->lit;
         m_Face = shared->face;
         m_Painted = shared->painted;
     } else {
         ++m_Compositions;
-        QImage surface(std::max(SW, 0), std::max(SH, 0), QImage::Format_RGB32);
-        const bool drawable = !surface.isNull();
-        // The gradient's last step is the line at row SH, just below the surface.
-        const int lastStep = SH + 1;
-        const int litRed = m_Red + 60;
-        const int litGreen = m_Green + 60;
-        const int litBlue = m_Blue + 60;
-        if (drawable) {
-            gradientFill(surface, litRed, litGreen, litBlue);
-            drawFaceBorder(surface, m_Border, true, rgbLimited(litRed, litGreen, litBlue),
-                           gradientStep(litRed, litGreen, litBlue, lastStep));
-        }
-        Image1 = surface.copy();
-        if (drawable) {
+        QImage surface(std::max(width(), 0), std::max(height(), 0), QImage::Format_RGB32);
+        if (!surface.isNull()) {
             gradientFill(surface, m_Red, m_Green, m_Blue);
             drawFaceBorder(surface, m_Border, false, m_LightColor, m_DarkColor);
             printCaption(surface, kWhite);
         }
         m_Face = surface;
         m_Painted = paintedRegion(m_Face);
-        const auto kilobytes = static_cast<qsizetype>((2 * m_Face.sizeInBytes()) / 1024 + 1);
-        looksCache().insert(key, new Looks{Image1, m_Face, m_Painted}, kilobytes);
+        const auto kilobytes = static_cast<qsizetype>(m_Face.sizeInBytes() / 1024 + 1);
+        looksCache().insert(key, new Looks{m_Face, m_Painted}, kilobytes);
     }
     m_Surface = m_Face;
+}
+
+const QImage& SuperButton::litLook() const {
+    composeLooks();
+    if (!m_LitStale) {
+        return Image1;
+    }
+    m_LitStale = false;
+    // The lit face has no caption, so buttons of one size and colour share it.
+    const QString key = lookKey();
+    if (const QImage* shared = litCache().object(key)) {
+        Image1 = *shared;
+        return Image1;
+    }
+    const int SH = height();
+    QImage surface(std::max(width(), 0), std::max(SH, 0), QImage::Format_RGB32);
+    if (!surface.isNull()) {
+        const int litRed = m_Red + 60;
+        const int litGreen = m_Green + 60;
+        const int litBlue = m_Blue + 60;
+        gradientFill(surface, litRed, litGreen, litBlue);
+        // The gradient's last step is the line at row SH, just below the surface.
+        drawFaceBorder(surface, m_Border, true, rgbLimited(litRed, litGreen, litBlue),
+                       gradientStep(litRed, litGreen, litBlue, SH + 1));
+    }
+    Image1 = surface;
+    litCache().insert(key, new QImage(Image1),
+                      static_cast<qsizetype>(Image1.sizeInBytes() / 1024 + 1));
+    return Image1;
 }
 
 void SuperButton::printCaption(QImage& surface, QRgb color) const {
@@ -331,7 +353,7 @@ void SuperButton::drawLitLook() {
     }
     {
         QPainter painter(&m_Surface);
-        painter.drawImage(0, 0, Image1);
+        painter.drawImage(0, 0, litLook());
     }
     printCaption(m_Surface, kWhite);
 }
@@ -345,7 +367,7 @@ void SuperButton::drawPressedLook() {
     const int SH = height();
     {
         QPainter painter(&m_Surface);
-        painter.drawImage(0, 0, Image1);
+        painter.drawImage(0, 0, litLook());
         switch (m_Border) {
             case 0:
                 drawRightSeparator(painter, SW, SH, m_DarkColor, m_LightColor);

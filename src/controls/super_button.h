@@ -82,6 +82,9 @@ private:
     bool ButtonRender();
     // The pictures ButtonRender left for later: composed, or taken from an equal look.
     void composeLooks() const;
+    // The lit face, composed on the first hover or press rather than with the face.
+    const QImage& litLook() const;
+    QString lookKey() const;  // what the face depends on besides font and caption
     void Timer1_Timer();
     void clearSurface();
     void drawLitLook();
@@ -118,7 +121,8 @@ private:
     bool m_DoubleClicked = false;
     QTimer Timer1;
     mutable bool m_Stale = true;     // the pictures below no longer match the properties
-    mutable int m_Compositions = 0;  // pictures composed rather than shared
+    mutable bool m_LitStale = true;  // Image1 no longer matches the face
+    mutable int m_Compositions = 0;  // faces composed rather than shared
     mutable QImage Image1;           // lit face without caption
     mutable QImage m_Face;           // normal face with caption: what clearing the surface shows
     mutable QImage m_Surface;        // the look currently shown

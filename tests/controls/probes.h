@@ -23,7 +23,10 @@ struct SuperButtonProbe {
     }
     // The pictures as the next paint would show them.
     static const QImage& face(const SuperButton& b) { return b.composeLooks(), b.m_Face; }
-    static const QImage& litFace(const SuperButton& b) { return b.composeLooks(), b.Image1; }
+    static const QImage& litFace(const SuperButton& b) { return b.litLook(); }
+    static QImage litFaceIfComposed(const SuperButton& b) {
+        return b.m_LitStale ? QImage() : b.Image1;
+    }
     static const QImage& surface(const SuperButton& b) { return b.composeLooks(), b.m_Surface; }
     static int compositions(const SuperButton& b) { return b.m_Compositions; }
     static QRgb lightColor(const SuperButton& b) { return b.m_LightColor; }

@@ -22,6 +22,20 @@ TEST(SuperButtonSharing, SameLookSharesPictureUntilOneChangesColour) {
     EXPECT_EQ(P::face(b).pixel(5, 5), before);
 }
 
+TEST(SuperButtonSharing, LitFaceIsComposedOnFirstUseAndSharedAcrossCaptions) {
+    SuperButton a;
+    SuperButton b;
+    for (SuperButton* button : {&a, &b}) {
+        sizeTo(*button, 44, 26);
+        button->setRenderColor(0x00406080);
+    }
+    a.setCaption(QStringLiteral("7"));
+    b.setCaption(QStringLiteral("8"));
+    a.grab();
+    EXPECT_TRUE(P::litFaceIfComposed(a).isNull());  // a plain showing needs no lit face
+    EXPECT_EQ(P::litFace(a).cacheKey(), P::litFace(b).cacheKey());
+}
+
 TEST(SuperButtonSharing, CaptionSetThriceBeforeShowingComposesOnce) {
     SuperButton button;
     button.setRenderColor(0x00123456);  // a look no other test composes
