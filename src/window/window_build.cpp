@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "controls/box_label.h"
 #include "controls/super_button.h"
 #include "controls/vyn_vertical_scroll.h"
 #include "dialogs/file_commands.h"
@@ -135,10 +136,8 @@ void Rolling_Caculator::createTotalBox() {
     TotalParts& t = m_parts.total;
     QWidget* client = m_parts.client;
 
-    t.Dzx = new QLabel(client);
+    t.Dzx = new BoxLabel(toQColor(kFrameFill), toQColor(0x00808080), client);
     t.Dzx->setGeometry(9, 9, 490, 58);
-    t.Dzx->setStyleSheet(QStringLiteral("QLabel { background: %1; border: 1px solid %2; }")
-                             .arg(toQColor(kFrameFill).name(), toQColor(0x00808080).name()));
 
     t.Op11 = new QLabel(QStringLiteral("="), client);
     t.Op11->setFont(arial(15.75, true));
@@ -178,14 +177,12 @@ void Rolling_Caculator::createKeypad() {
 
 void Rolling_Caculator::createMemory() {
     KeypadParts& k = m_parts.keypad;
-    k.M_Buff = new QLabel(m_parts.client);
+    k.M_Buff = new BoxLabel(toQColor(kMemoryColour), Qt::black, m_parts.client);
     k.M_Buff->setAccessibleName(QStringLiteral("Memory"));
     k.M_Buff->setGeometry(270, 351, 226, 65);
     k.M_Buff->setFont(arial(11.25, true));
     k.M_Buff->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    k.M_Buff->setStyleSheet(
-        QStringLiteral("QLabel { background: %1; color: %2; border: 1px solid black; }")
-            .arg(toQColor(kMemoryColour).name(), toQColor(kMemoryText).name()));
+    setColour(*k.M_Buff, QPalette::WindowText, kMemoryText);
 
     const char* const captions[] = {"M+", "MR"};
     const int lefts[] = {321, 390};

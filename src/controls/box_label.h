@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+namespace tallimer {
+
+// A label on a filled box with a one-pixel border, as a style sheet would draw it, without
+// the cost of style sheets: they load and polish through a style of their own.
+class BoxLabel : public QLabel {
+public:
+    BoxLabel(const QColor& fill, const QColor& border, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_border;
+};
+
+}  // namespace tallimer
