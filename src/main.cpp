@@ -11,8 +11,8 @@
 #include "controls/controls_gallery.h"
 #include "platform/product.h"
 #include "platform/ui_translations.h"
-#include "window/font_warm_up.h"
 #include "window/rolling_caculator.h"
+#include "window/startup_warm_up.h"
 
 namespace {
 
@@ -43,21 +43,22 @@ int main(int argc, char** argv) {
         return tallimer::runTotalCommand(argc, argv);
     }
 
-    tallimer::FontWarmUp fonts;  // begins before the application: its first part needs no Qt
+    tallimer::StartupWarmUp warmUp;  // begins before the application: its first part needs no Qt
     QApplication app(argc, argv);
-    fonts.applicationReady();
+    warmUp.applicationReady();
     QAccessible::installFactory(tallimer::controlsAccessibleFactory);
     QApplication::setApplicationName(QStringLiteral("Tallimer Calculator"));
     tallimer::installTranslations(QLocale::system().uiLanguages(), QStringLiteral(":/i18n"));
     if (hasArgument(argc, argv, "--controls-gallery")) {
         const auto gallery = tallimer::showControlsGallery();
-        fonts.finish();
+        warmUp.finish();
         return QApplication::exec();
     }
+    tallimer::Rolling_Caculator::loadFonts();  // while the session bus connects
     // Closing the window ends the program: nothing is asked and nothing is saved.
     tallimer::Rolling_Caculator window;
     window.show();
     window.activateWindow();  // a program just started takes the keyboard
-    fonts.finish();           // long done: the window's text needed the font database
+    warmUp.finish();          // long done: the controls' text waited for the bus
     return QApplication::exec();
 }

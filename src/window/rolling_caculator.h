@@ -32,6 +32,10 @@ public:
                                QWidget* parent = nullptr);
     ~Rolling_Caculator() override;
 
+    // Loads the fonts the window's text is drawn in. Called before the window is made, it
+    // takes that work off the controls' creation, which waits for the session bus.
+    static void loadFonts();
+
     Calculator& calculator() { return m_calc; }
     FileCommands& fileCommands() { return *m_files; }
     // Every row of the pool, made now if it was not yet.

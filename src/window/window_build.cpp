@@ -1,6 +1,7 @@
 // Construction of the main window's controls and menus, at their designed places.
 #include <QAction>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -65,14 +66,31 @@ constexpr KeyPlace kKeypad[] = {
 };
 constexpr int kKeypadHeight = 50;
 constexpr double kKeypadFont = 20.25;
+// The other designed sizes in points; all but the rows' and the client's are bold.
+constexpr double kClientFont = 11.25;
+constexpr double kSignFont = 15.75;
+constexpr double kTotalFont = 18;
+constexpr double kMemoryFont = 11.25;
+constexpr double kRowFont = 14.25;
+constexpr double kOpFont = 11.25;
 
 }  // namespace
+
+void Rolling_Caculator::loadFonts() {
+    const QFont fonts[] = {arial(kClientFont),       arial(kRowFont),
+                           arial(kSignFont, true),   arial(kTotalFont, true),
+                           arial(kMemoryFont, true), arial(kKeypadFont, true)};
+    for (const QFont& font : fonts) {
+        // Shaping a few characters also readies the font's glyph and shaping tables.
+        (void)QFontMetrics(font).horizontalAdvance(QStringLiteral("0123456789"));
+    }
+}
 
 void Rolling_Caculator::createClientArea() {
     auto* client = new QWidget(this);
     client->setAutoFillBackground(true);
     setColour(*client, QPalette::Window, kWindowBackground);
-    client->setFont(arial(11.25));
+    client->setFont(arial(kClientFont));
     // Placed by hand below the menu bar rather than as the central widget: the main window's
     // layout would give it short-lived animation children, and the scroll bar lets pending
     // events (their deletion among them) run while the controls are being shown.
@@ -140,7 +158,7 @@ void Rolling_Caculator::createTotalBox() {
     t.Dzx->setGeometry(9, 9, 490, 58);
 
     t.Op11 = new QLabel(QStringLiteral("="), client);
-    t.Op11->setFont(arial(15.75, true));
+    t.Op11->setFont(arial(kSignFont, true));
     t.Op11->move(15, 27);
     t.Op11->adjustSize();  // sized to its caption
     // The designed window draws the sign 2 pixels lower than Qt places this font's glyph;
@@ -152,7 +170,7 @@ void Rolling_Caculator::createTotalBox() {
     t.TotalAmount = new QLineEdit(QCoreApplication::translate("Total", "Total..."), client);
     t.TotalAmount->setAccessibleName(QStringLiteral("Total"));
     t.TotalAmount->setGeometry(30, 21, 458, 33);
-    t.TotalAmount->setFont(arial(18, true));
+    t.TotalAmount->setFont(arial(kTotalFont, true));
     t.TotalAmount->setAlignment(Qt::AlignCenter);
     t.TotalAmount->setMaxLength(kTotalMaxLength);
     t.TotalAmount->setFrame(false);
@@ -180,7 +198,7 @@ void Rolling_Caculator::createMemory() {
     k.M_Buff = new BoxLabel(toQColor(kMemoryColour), Qt::black, m_parts.client);
     k.M_Buff->setAccessibleName(QStringLiteral("Memory"));
     k.M_Buff->setGeometry(270, 351, 226, 65);
-    k.M_Buff->setFont(arial(11.25, true));
+    k.M_Buff->setFont(arial(kMemoryFont, true));
     k.M_Buff->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setColour(*k.M_Buff, QPalette::WindowText, kMemoryText);
 
@@ -217,11 +235,11 @@ void Rolling_Caculator::createRowZero() {
     SuperButton* op =
         makeButton(m_parts.client,
                    QRect(layout::kOpLeft, layout::kRowTop, layout::kOpWidth, layout::kRowHeight),
-                   QStringLiteral("+"), kButtonDefaultBack, kSilver, 11.25);
+                   QStringLiteral("+"), kButtonDefaultBack, kSilver, kOpFont);
     auto* row = new EntryRow(0, m_parts.client);
     row->setGeometry(layout::kRowLeft, layout::kRowTop, layout::kRowDesignWidth,
                      layout::kRowHeight);
-    row->setFont(arial(14.25));
+    row->setFont(arial(kRowFont));
     row->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row->setMaxLength(kRowMaxLength);
     setColour(*row, QPalette::Base, kWhite);

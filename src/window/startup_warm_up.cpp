@@ -1,30 +1,29 @@
-#include "window/font_warm_up.h"
+#include "window/startup_warm_up.h"
 
 #include <fontconfig/fontconfig.h>
 
-#include <QFontDatabase>
-#include <QStringList>
+#include <QDBusConnection>
 
 namespace tallimer {
 
-FontWarmUp::FontWarmUp()
+StartupWarmUp::StartupWarmUp()
     : m_thread([this] {
           // Fontconfig builds its configuration once per process, and safely when another
-          // thread asks at the same time.
+          // thread asks at the same time; Qt's font database then finds it made.
           FcInit();
           m_ready.wait();
           if (m_withQt.load()) {
-              // Qt's database is guarded by its own lock: the main thread's first text
-              // waits for this listing instead of making it.
-              (void)QFontDatabase::families();
+              // Qt makes one session connection per process, whichever thread asks first; a
+              // main thread asking meanwhile waits for this one.
+              (void)QDBusConnection::sessionBus().isConnected();
           }
       }) {}
 
-FontWarmUp::~FontWarmUp() {
+StartupWarmUp::~StartupWarmUp() {
     finish();
 }
 
-void FontWarmUp::applicationReady() {
+void StartupWarmUp::applicationReady() {
     if (!m_released) {
         m_withQt = true;
         m_released = true;
@@ -32,7 +31,7 @@ void FontWarmUp::applicationReady() {
     }
 }
 
-void FontWarmUp::finish() {
+void StartupWarmUp::finish() {
     if (!m_released) {
         m_released = true;
         m_ready.count_down();
