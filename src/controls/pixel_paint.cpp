@@ -3,6 +3,14 @@
 #include <QPainter>
 
 namespace tallimer {
+namespace {
+
+// A painter fills with QColor(color), which takes no alpha from it.
+QRgb opaque(QRgb color) {
+    return color | 0xFF000000u;
+}
+
+}  // namespace
 
 void fillRow(QPainter& painter, int x1, int x2, int y, QRgb color) {
     painter.fillRect(QRect(QPoint(x1, y), QPoint(x2, y)).normalized(), QColor(color));
@@ -12,15 +20,25 @@ void fillColumn(QPainter& painter, int x, int y1, int y2, QRgb color) {
     painter.fillRect(QRect(QPoint(x, y1), QPoint(x, y2)).normalized(), QColor(color));
 }
 
-void drawOutline(QPainter& painter, int x1, int y1, int x2, int y2, QRgb color) {
-    const int left = std::min(x1, x2);
-    const int right = std::max(x1, x2);
-    const int top = std::min(y1, y2);
-    const int bottom = std::max(y1, y2);
-    fillRow(painter, left, right, top, color);
-    fillRow(painter, left, right, bottom, color);
-    fillColumn(painter, left, top, bottom, color);
-    fillColumn(painter, right, top, bottom, color);
+void fillRow(QImage& image, int x1, int x2, int y, QRgb color) {
+    const int left = std::max(std::min(x1, x2), 0);
+    const int right = std::min(std::max(x1, x2), image.width() - 1);
+    if (y < 0 || y >= image.height() || left > right) {
+        return;
+    }
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    std::fill(row + left, row + right + 1, opaque(color));
+}
+
+void fillColumn(QImage& image, int x, int y1, int y2, QRgb color) {
+    const int top = std::max(std::min(y1, y2), 0);
+    const int bottom = std::min(std::max(y1, y2), image.height() - 1);
+    if (x < 0 || x >= image.width()) {
+        return;
+    }
+    for (int y = top; y <= bottom; ++y) {
+        reinterpret_cast<QRgb*>(image.scanLine(y))[x] = opaque(color);
+    }
 }
 
 void setPixelClipped(QImage& image, int x, int y, QRgb color) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <optional>
 
 #include <QImage>
@@ -10,12 +11,25 @@ class QPainter;
 
 namespace tallimer {
 
-// Pixel-exact drawing in integer coordinates, end points included. Parts outside the device
-// are clipped by the painter.
+// Pixel-exact drawing in integer coordinates, end points included, through a painter or
+// straight into a 32-bit image's scan lines. Parts outside the device are clipped.
 void fillRow(QPainter& painter, int x1, int x2, int y, QRgb color);
 void fillColumn(QPainter& painter, int x, int y1, int y2, QRgb color);
+void fillRow(QImage& image, int x1, int x2, int y, QRgb color);
+void fillColumn(QImage& image, int x, int y1, int y2, QRgb color);
+
 // The outline of the rectangle with corners (x1, y1) and (x2, y2), in either order.
-void drawOutline(QPainter& painter, int x1, int y1, int x2, int y2, QRgb color);
+template <typename Device>
+void drawOutline(Device& device, int x1, int y1, int x2, int y2, QRgb color) {
+    const int left = std::min(x1, x2);
+    const int right = std::max(x1, x2);
+    const int top = std::min(y1, y2);
+    const int bottom = std::max(y1, y2);
+    fillRow(device, left, right, top, color);
+    fillRow(device, left, right, bottom, color);
+    fillColumn(device, left, top, bottom, color);
+    fillColumn(device, right, top, bottom, color);
+}
 
 void setPixelClipped(QImage& image, int x, int y, QRgb color);
 

@@ -58,9 +58,9 @@ QCache<QString, QImage>& litCache() {
     return cache;
 }
 
-void drawRightSeparator(QPainter& painter, int SW, int SH, QRgb dark, QRgb light) {
-    fillColumn(painter, SW - 2, 0, SH, dark);
-    fillColumn(painter, SW - 1, 0, SH, light);
+void drawRightSeparator(QImage& surface, int SW, int SH, QRgb dark, QRgb light) {
+    fillColumn(surface, SW - 2, 0, SH, dark);
+    fillColumn(surface, SW - 1, 0, SH, light);
 }
 
 void roundCorners(QImage& surface) {
@@ -81,21 +81,19 @@ void roundCorners(QImage& surface) {
 void drawFaceBorder(QImage& surface, std::int16_t border, bool lit, QRgb light, QRgb dark) {
     const int SW = surface.width();
     const int SH = surface.height();
-    QPainter painter(&surface);
     switch (border) {
         case 0:
-            drawRightSeparator(painter, SW, SH, dark, light);
+            drawRightSeparator(surface, SW, SH, dark, light);
             break;
         case 1:
-            drawOutline(painter, 1, 1, SW - 2, SH - 2, light);
-            drawOutline(painter, 2, 2, SW - 3, SH - 3, dark);
+            drawOutline(surface, 1, 1, SW - 2, SH - 2, light);
+            drawOutline(surface, 2, 2, SW - 3, SH - 3, dark);
             break;
         case 2:
-            drawOutline(painter, -1, -1, SW - 1, SH - 1, lit ? kWhite : light);
-            drawOutline(painter, 0, 0, SW - 2, SH - 2, lit ? light : dark);
+            drawOutline(surface, -1, -1, SW - 1, SH - 1, lit ? kWhite : light);
+            drawOutline(surface, 0, 0, SW - 2, SH - 2, lit ? light : dark);
             break;
         case 3:
-            painter.end();
             if (lit) {
                 setPixelClipped(surface, 1, 0, kMaskColor);
                 setPixelClipped(surface, 0, 0, kMaskColor);
@@ -368,21 +366,21 @@ void SuperButton::drawPressedLook() {
     {
         QPainter painter(&m_Surface);
         painter.drawImage(0, 0, litLook());
-        switch (m_Border) {
-            case 0:
-                drawRightSeparator(painter, SW, SH, m_DarkColor, m_LightColor);
-                break;
-            case 2:
-                drawOutline(painter, -1, -1, SW - 1, SH - 1, m_DarkColor);
-                drawOutline(painter, 0, 0, SW - 2, SH - 2, m_DarkColor);
-                break;
-            case 3:
-                drawOutline(painter, 0, 0, SW - 1, SH - 1, m_LightColor);
-                drawOutline(painter, -1, -1, SW - 1, SH - 1, m_LightColor);
-                break;
-            default:
-                break;
-        }
+    }
+    switch (m_Border) {
+        case 0:
+            drawRightSeparator(m_Surface, SW, SH, m_DarkColor, m_LightColor);
+            break;
+        case 2:
+            drawOutline(m_Surface, -1, -1, SW - 1, SH - 1, m_DarkColor);
+            drawOutline(m_Surface, 0, 0, SW - 2, SH - 2, m_DarkColor);
+            break;
+        case 3:
+            drawOutline(m_Surface, 0, 0, SW - 1, SH - 1, m_LightColor);
+            drawOutline(m_Surface, -1, -1, SW - 1, SH - 1, m_LightColor);
+            break;
+        default:
+            break;
     }
     printCaption(m_Surface, m_DarkColor);
 }

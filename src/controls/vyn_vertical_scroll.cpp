@@ -174,16 +174,21 @@ void VynVerticalScroll::UserControl_Resize(bool pumpEvents) {
     QImage look(std::max(SW, 0), std::max(SH, 0), QImage::Format_RGB32);
     if (!look.isNull()) {
         look.fill(base);
-        const QRgb dot = m_Shades[kShadeDots];
+        const QRgb dot = m_Shades[kShadeDots] | 0xFF000000u;  // as setPixel stores it
+        // A checkerboard of dots: even columns on the even rows from the arrow down, odd
+        // columns on the rows below them.
         for (int y = kArrowHeight; y <= SH - kArrowZone; y += 2) {
-            for (int x = 0; x <= SW; x += 2) {
-                setPixelClipped(look, x, y, dot);
-                setPixelClipped(look, x + 1, y + 1, dot);
+            for (const int row : {y, y + 1}) {
+                if (row >= 0 && row < SH) {
+                    auto* pixels = reinterpret_cast<QRgb*>(look.scanLine(row));
+                    for (int x = row - y; x < SW; x += 2) {
+                        pixels[x] = dot;
+                    }
+                }
             }
         }
-        QPainter painter(&look);
-        drawOutline(painter, 0, 0, SW - 1, SH - 1, m_Shades[kShadeOuter]);
-        drawOutline(painter, 1, 1, SW - 2, SH - 2, m_Shades[kShadeInner]);
+        drawOutline(look, 0, 0, SW - 1, SH - 1, m_Shades[kShadeOuter]);
+        drawOutline(look, 1, 1, SW - 2, SH - 2, m_Shades[kShadeInner]);
     }
 
     if (pumpEvents) {
