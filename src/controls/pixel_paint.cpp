@@ -49,18 +49,17 @@ void setPixelClipped(QImage& image, int x, int y, QRgb color) {
 
 std::optional<QRegion> paintedRegion(const QImage& look) {
     const QImage opaque = look.convertToFormat(QImage::Format_RGB32);
+    const int width = opaque.width();
+    const int height = opaque.height();
     QRegion masked;
-    for (int y = 0; y < opaque.height(); ++y) {
+    for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(opaque.constScanLine(y));
-        for (int x = 0; x < opaque.width(); ++x) {
-            if (row[x] != kMaskColor) {
-                continue;
-            }
-            const int start = x;
-            while (x + 1 < opaque.width() && row[x + 1] == kMaskColor) {
-                ++x;
-            }
-            masked += QRect(start, y, x - start + 1, 1);
+        const QRgb* const end = row + width;
+        for (const QRgb* run = std::find(row, end, kMaskColor); run != end;) {
+            const QRgb* const after =
+                std::find_if(run, end, [](QRgb p) { return p != kMaskColor; });
+            masked += QRect(static_cast<int>(run - row), y, static_cast<int>(after - run), 1);
+            run = std::find(after, end, kMaskColor);
         }
     }
     if (masked.isEmpty()) {

@@ -35,9 +35,12 @@ QRgb gradientStep(int r0, int g0, int b0, int step) {
 
 // Row y gets step y + 1, so the face darkens by 2 per row downwards.
 void gradientFill(QImage& surface, int r0, int g0, int b0) {
-    for (int y = 0; y < surface.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(surface.scanLine(y));
-        std::fill(row, row + surface.width(), gradientStep(r0, g0, b0, y + 1));
+    const int width = surface.width();
+    const int height = surface.height();
+    uchar* const bits = surface.bits();  // detaches once, not on every row
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(bits + y * surface.bytesPerLine());
+        std::fill(row, row + width, gradientStep(r0, g0, b0, y + 1));
     }
 }
 
