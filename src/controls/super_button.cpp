@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include "controls/ole_color.h"
 #include "controls/pixel_paint.h"
@@ -112,11 +113,15 @@ void drawFaceBorder(QImage& surface, std::int16_t border, bool lit, QRgb light, 
 
 }  // namespace
 
-SuperButton::SuperButton(QWidget* parent) : QWidget(parent) {
+QFont SuperButton::newFont() {
     QFont face(QStringLiteral("Arial"));
     face.setPointSizeF(kNewFontSize);
     face.setBold(true);
-    setFont(face);
+    return face;
+}
+
+SuperButton::SuperButton(QWidget* parent) : QWidget(parent) {
+    setFont(newFont());
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // a move without a button starts the lit look
     Timer1.setInterval(100);
@@ -240,11 +245,23 @@ bool SuperButton::ButtonRender() {
 
     const int SW = width();
     const int SH = height();
-    const QFontMetrics metrics(font());
+    // Most renders follow a colour or size: the caption is measured again only when it, the
+    // font or the resolution the metrics are taken at has changed.
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const double dpi = primary != nullptr ? primary->logicalDotsPerInchY() : 0.0;
+    if (font() != m_MeasuredFont || m_Caption != m_MeasuredCaption || dpi != m_MeasuredDpi ||
+        m_CaptionWidth < 0) {
+        const QFontMetrics metrics(font());
+        m_MeasuredFont = font();
+        m_MeasuredDpi = dpi;
+        m_MeasuredCaption = m_Caption;
+        m_CaptionWidth = metrics.horizontalAdvance(m_Caption);
+        m_FontHeight = metrics.height();
+    }
     std::int16_t captionX = 0;
     std::int16_t captionY = 0;
-    if (!narrowTo((SW - metrics.horizontalAdvance(m_Caption)) / 2.0, captionX) ||
-        !narrowTo((SH - metrics.height()) / 2.0, captionY)) {
+    if (!narrowTo((SW - m_CaptionWidth) / 2.0, captionX) ||
+        !narrowTo((SH - m_FontHeight) / 2.0, captionY)) {
         return false;
     }
     m_CaptionX = captionX;

@@ -29,6 +29,8 @@ class SuperButton : public QWidget {
 
 public:
     explicit SuperButton(QWidget* parent = nullptr);
+    // The font a new button starts with.
+    static QFont newFont();
 
     QString Caption() const { return m_Caption; }
     void setCaption(const QString& New_Caption);
@@ -106,6 +108,12 @@ private:
     static constexpr double kNewFontSize = 9.75;
 
     QString m_Caption;  // saved by default: empty
+    // The caption's width and the font's height, as last measured for this font and caption.
+    QFont m_MeasuredFont;
+    QString m_MeasuredCaption;
+    double m_MeasuredDpi = 0.0;
+    int m_CaptionWidth = -1;
+    int m_FontHeight = 0;
     std::uint32_t m_RenderColor = kNewRenderColor;
     std::int16_t m_Border = kSavedBorder;
     std::uint32_t m_BackColor = kNewBackColor;

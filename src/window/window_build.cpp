@@ -77,9 +77,11 @@ constexpr double kOpFont = 11.25;
 }  // namespace
 
 void Rolling_Caculator::loadFonts() {
-    const QFont fonts[] = {arial(kClientFont),       arial(kRowFont),
-                           arial(kSignFont, true),   arial(kTotalFont, true),
-                           arial(kMemoryFont, true), arial(kKeypadFont, true)};
+    // New buttons start in a font of their own before the designed one is set.
+    const QFont fonts[] = {SuperButton::newFont(),  arial(kClientFont),
+                           arial(kRowFont),         arial(kSignFont, true),
+                           arial(kTotalFont, true), arial(kMemoryFont, true),
+                           arial(kKeypadFont, true)};
     for (const QFont& font : fonts) {
         // Shaping a few characters also readies the font's glyph and shaping tables.
         (void)QFontMetrics(font).horizontalAdvance(QStringLiteral("0123456789"));
