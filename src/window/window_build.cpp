@@ -39,8 +39,9 @@ SuperButton* makeButton(QWidget* parent, const QRect& geometry, const QString& c
     button->setGeometry(geometry);
     button->setBackColor(back);
     button->setFont(arial(fontPoints, true));  // keeps fractional sizes such as 20.25
-    button->setRenderColor(render);
+    // The caption first: the colour's render then finds it measured in this font.
     button->setCaption(caption);
+    button->setRenderColor(render);
     return button;
 }
 
