@@ -46,13 +46,15 @@ void VynVerticalScroll::notify(const char* name) {
     emit PropertyChanged(QString::fromLatin1(name));
 }
 
-void VynVerticalScroll::announceValue() {
-    if (!QAccessible::isActive() || m_Value == m_AnnouncedValue) {
-        return;
+bool VynVerticalScroll::raiseChange() {
+    if (QAccessible::isActive() && m_Value != m_AnnouncedValue) {
+        m_AnnouncedValue = m_Value;
+        QAccessibleValueChangeEvent event(this, m_Value);
+        QAccessible::updateAccessibility(&event);
     }
-    m_AnnouncedValue = m_Value;
-    QAccessibleValueChangeEvent event(this, m_Value);
-    QAccessible::updateAccessibility(&event);
+    const QPointer<VynVerticalScroll> self(this);
+    emit Change();
+    return !self.isNull();
 }
 
 bool VynVerticalScroll::setValue(std::int32_t New_Value) {
@@ -64,10 +66,7 @@ bool VynVerticalScroll::setValue(std::int32_t New_Value) {
         return false;
     }
     UserControl_Paint();
-    announceValue();
-    const QPointer<VynVerticalScroll> self(this);
-    emit Change();
-    if (!self.isNull()) {
+    if (raiseChange()) {
         notify("Value");
     }
     return true;

@@ -95,8 +95,9 @@ private:
     void outlineTrack();
     const QImage& stretchedThumb(bool held);
     void notify(const char* name);
-    // Tells an assistive technology of a new Value; costs nothing when none is running.
-    void announceValue();
+    // Tells an assistive technology of a new Value (nothing when none is running), then raises
+    // Change; false when a handler destroyed this control.
+    bool raiseChange();
 
     // What a property bag without the property stands for: ReadProperties takes it and
     // WriteProperties leaves an equal value out. A new bar starts from the same values but for

@@ -3,7 +3,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPointer>
 
 #include "controls/input_codes.h"
 #include "controls/key_signals.h"
@@ -124,10 +123,7 @@ bool VynVerticalScroll::Timer1_Timer() {
     }
     UserControl_Paint();
     outlineTrack();
-    announceValue();
-    const QPointer<VynVerticalScroll> self(this);
-    emit Change();
-    if (self.isNull()) {
+    if (!raiseChange()) {
         return true;
     }
     // Paging down stops once the thumb has passed the press point.
@@ -183,10 +179,7 @@ bool VynVerticalScroll::dragTo(bool buttonHeld, float y) {
     UserControl_Paint();
     // A release handled meanwhile has raised Change itself and cleared the flag.
     if (m_ChangePending == 1) {
-        announceValue();
-        const QPointer<VynVerticalScroll> self(this);
-        emit Change();
-        if (self.isNull()) {
+        if (!raiseChange()) {
             return true;
         }
     }
@@ -199,10 +192,7 @@ void VynVerticalScroll::release() {
     UserControl_Paint();
     outlineTrack();
     m_ChangePending = 0;
-    announceValue();
-    const QPointer<VynVerticalScroll> self(this);
-    emit Change();
-    if (!self.isNull()) {
+    if (raiseChange()) {
         letPendingEventsRun();
     }
 }
