@@ -14,6 +14,7 @@
 #include "controls/ole_color.h"
 #include "controls/pixel_paint.h"
 #include "controls/property_bag.h"
+#include "controls/widget_look.h"
 #include "platform/rounding.h"
 
 namespace tallimer {
@@ -114,10 +115,7 @@ void drawFaceBorder(QImage& surface, std::int16_t border, bool lit, QRgb light, 
 }  // namespace
 
 QFont SuperButton::newFont() {
-    QFont face(QStringLiteral("Arial"));
-    face.setPointSizeF(kNewFontSize);
-    face.setBold(true);
-    return face;
+    return arial(kNewFontSize, true);
 }
 
 SuperButton::SuperButton(QWidget* parent) : QWidget(parent) {
@@ -291,7 +289,10 @@ void SuperButton::composeLooks() const {
     }
     m_Stale = false;
     m_LitStale = true;
-    const QString key = lookKey() + QStringLiteral(":%1:%2").arg(font().key(), m_Caption);
+    // The caption's place was measured at m_MeasuredDpi: a screen of another resolution
+    // places it elsewhere.
+    const QString key =
+        lookKey() + QStringLiteral(":%1@%2:%3").arg(font().key()).arg(m_MeasuredDpi).arg(m_Caption);
     if (const Looks* shared = looksCache().object(key)) {
         m_Face = shared->face;
         m_Painted = shared->painted;

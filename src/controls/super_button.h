@@ -28,6 +28,10 @@ class SuperButton : public QWidget {
     Q_OBJECT
 
 public:
+    // The colours a designed button without colours of its own has (a property bag's defaults).
+    static constexpr std::uint32_t kSavedBackColor = 0x00C0E0FF;
+    static constexpr std::uint32_t kSavedRenderColor = 0x00C0C0C0;
+
     explicit SuperButton(QWidget* parent = nullptr);
     // The font a new button starts with.
     static QFont newFont();
@@ -98,8 +102,6 @@ private:
     // What a property bag without the property stands for: ReadProperties takes it and
     // WriteProperties leaves an equal value out. A new button starts from the kNew values
     // where they differ.
-    static constexpr std::uint32_t kSavedBackColor = 0x00C0E0FF;
-    static constexpr std::uint32_t kSavedRenderColor = 0x00C0C0C0;
     static constexpr bool kSavedEnabled = true;
     static constexpr float kSavedFontSize = 9.0f;
     static constexpr std::int32_t kSavedBorder = 0;

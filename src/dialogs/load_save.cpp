@@ -71,8 +71,8 @@ LoadSave::LoadSave(QWidget* owner, DriveControl::Sources sources)
         auto* button = new SuperButton(this);
         place(*button, lefts[i], 4005, 1545, 555);
         // The button's own defaults, as a designed button without colours of its own has.
-        button->setBackColor(0x00C0E0FF);
-        button->setRenderColor(0x00C0C0C0);
+        button->setBackColor(SuperButton::kSavedBackColor);
+        button->setRenderColor(SuperButton::kSavedRenderColor);
         button->setFont(arial(11.25, true));
         button->setCaption(tr(captions[i]));
         const int index = i + 1;
