@@ -23,8 +23,8 @@ int pasteEntry(const std::uint8_t* data, std::size_t size) {
     if (records) {
         text += QStringLiteral("\r\nDE");
     }
-    // The text itself may end in the marker, after an LF with or without a CR.
-    const bool recordLayout = text == u"DE" || text.endsWith(u"\nDE");
+    // The text itself may end in the marker too.
+    const bool recordLayout = isRecordList(text);
 
     const PastedTape pasted = pasteTape(text, settings, lastRow, cleared);
     const Tape& tape = pasted.tape;

@@ -12,6 +12,8 @@ namespace tallimer {
 namespace {
 
 constexpr QStringView kLineBreak = u"\r\n";
+// The last line of a list of records.
+constexpr QStringView kRecordMarker = u"\nDE";
 // A column stops once the tape has grown this many lines beyond the rows in view.
 constexpr int kColumnGrowthStop = 32001;
 
@@ -104,6 +106,10 @@ QString copyText(const Tape& tape, const RegionalSettings& settings) {
     return text;
 }
 
+bool isRecordList(QStringView text) {
+    return text == kRecordMarker.sliced(1) || text.endsWith(kRecordMarker);
+}
+
 PastedTape pasteTape(QStringView text, const RegionalSettings& settings, int lastRow,
                      int clearedLines) {
     lastRow = std::clamp(lastRow, 0, kMaxTapeLines - 1);
@@ -111,12 +117,11 @@ PastedTape pasteTape(QStringView text, const RegionalSettings& settings, int las
 
     std::vector<QStringView> lines;
     PastedTape result;
-    constexpr QStringView kMarker = u"\nDE";
-    const bool records = text == kMarker.sliced(1) || text.endsWith(kMarker);
+    const bool records = isRecordList(text);
     if (records) {
         // Every line before the marker is a record; "DE" alone holds none.
         if (text.size() > 2) {
-            QStringView body = text.chopped(kMarker.size());
+            QStringView body = text.chopped(kRecordMarker.size());
             if (body.endsWith(u'\r')) {
                 body.chop(1);
             }

@@ -20,6 +20,10 @@ struct PastedTape {
     qsizetype lostLines = 0;  // lines (records) of the text that did not go on the tape
 };
 
+// True when `text` is a list of records: its last line is "DE" (after an LF, with or without a
+// CR before it), or it is "DE" alone.
+bool isRecordList(QStringView text);
+
 // The tape pasted from `text` onto a tape of `clearedLines` cleared lines viewed through rows
 // 0..lastRow. Lines end at LF or CR LF; a lone CR ends none. A text whose last line is "DE" is a
 // list of tab-separated records (field 1 empty: "-", else "+"; field 4 the amount with a "." point,
