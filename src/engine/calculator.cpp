@@ -72,8 +72,13 @@ void Calculator::applyLayout(int lastRow) {
 }
 
 void Calculator::MailCalc() {
-    m_view.setTotalText(
-        tallimer::MailCalc(tape, TotalMode, DecPlaces, m_settings, m_view.totalText()));
+    if (std::optional<TotalText> total = totalOf(tape, TotalMode, DecPlaces, m_settings)) {
+        m_totalValue.reset();
+        if (total->value) {
+            m_totalValue = LineValue(*total->value);
+        }
+        m_view.setTotalText(total->text);
+    }
 }
 
 void Calculator::fmNo() {
@@ -114,6 +119,7 @@ void Calculator::Clear_Total_Click() {
         m_view.setRowText(row, QString());
     }
     m_view.setTotalText(QString());
+    m_totalValue = LineValue::integer(0);  // M+ of the cleared box stores 0
     if (m_view.isWindowVisible()) {
         m_view.focusRow(0);
     }

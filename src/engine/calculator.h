@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include <QChar>
 #include <QString>
@@ -114,6 +115,9 @@ private:
 
     CalculatorView& m_view;
     RegionalSettings m_settings;
+    // The number the total box shows, kept where its text is made: none while it shows a label
+    // alone, "Overflow", "Error" or the window's first "Total...".
+    std::optional<LineValue> m_totalValue;
 };
 
 }  // namespace tallimer

@@ -13,17 +13,6 @@ bool isDecimalsItem(int index) {
     return (index >= 0 && index <= 6) || index == kVariablePlaces;
 }
 
-// The number a total box text stands for: the text itself, or what follows a label such as
-// "Average : ". False when there is none ("Mode : ", "Overflow", "Error").
-bool readTotalText(const QString& text, const RegionalSettings& settings, Decimal& out) {
-    if (readLocale(text, settings, out) == ReadStatus::Ok) {
-        return true;
-    }
-    const qsizetype colon = text.lastIndexOf(u':');
-    return colon >= 0 &&
-           readLocale(QStringView(text).mid(colon + 1), settings, out) == ReadStatus::Ok;
-}
-
 }  // namespace
 
 void Calculator::dp1_Click(int index) {
@@ -61,14 +50,10 @@ void Calculator::MemoryRc_LostFocus(int) {
 void Calculator::memoryStore() {
     if (TotalFocused != 0) {
         m_view.setTotalBackground(kMemoryColour);
-        const QString text = m_view.totalText();
-        Decimal value;
-        if (text.isEmpty()) {
-            MemoryValue = LineValue::integer(0);
-        } else if (readTotalText(text, m_settings, value)) {
-            MemoryValue = value;
+        // A total that shows no number leaves the memory as it was.
+        if (m_totalValue) {
+            MemoryValue = *m_totalValue;
         }
-        // Otherwise the total shows no number and the memory keeps what it had.
     } else {
         const int line = lineOf(CurrentRow);
         if (line >= 0) {

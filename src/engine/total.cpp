@@ -1,7 +1,5 @@
 #include "engine/total.h"
 
-#include <QCoreApplication>
-
 #include "engine/total_statistics.h"
 #include "platform/number_text.h"
 
@@ -34,7 +32,7 @@ bool takesPart(QChar op) {
 
 // Strictly top to bottom from 0, no precedence. A failing step is skipped and the last
 // failure decides the text.
-QString runningTotalText(const Tape& tape, int decPlaces, const RegionalSettings& settings) {
+TotalText runningTotalText(const Tape& tape, int decPlaces, const RegionalSettings& settings) {
     // Two accumulators used in turn: a step writes the other one, which becomes the total
     // only when the step succeeds (no copy of the total per line).
     Decimal accumulators[2];
@@ -54,19 +52,17 @@ QString runningTotalText(const Tape& tape, int decPlaces, const RegionalSettings
             lastError = status;
         }
     }
-    if (lastError == DecStatus::Overflow) {
-        return QCoreApplication::translate("Total", "Overflow");
-    }
     if (lastError != DecStatus::Ok) {
-        return QCoreApplication::translate("Total", "Error");
+        return failureText(lastError);
     }
-    return formatNumber(accumulators[current], decPlaces, settings);
+    return labelledNumber(QString(), formatNumber(accumulators[current], decPlaces, settings),
+                          settings);
 }
 
 }  // namespace
 
-QString MailCalc(const Tape& tape, int totalMode, int decPlaces, const RegionalSettings& settings,
-                 const QString& previousText) {
+std::optional<TotalText> totalOf(const Tape& tape, int totalMode, int decPlaces,
+                                 const RegionalSettings& settings) {
     switch (totalMode) {
         case kTotalNumbers:
             return runningTotalText(tape, decPlaces, settings);
@@ -77,8 +73,14 @@ QString MailCalc(const Tape& tape, int totalMode, int decPlaces, const RegionalS
         case kTotalMode:
             return modeText(tape, settings);
         default:
-            return previousText;
+            return std::nullopt;
     }
+}
+
+QString MailCalc(const Tape& tape, int totalMode, int decPlaces, const RegionalSettings& settings,
+                 const QString& previousText) {
+    const std::optional<TotalText> total = totalOf(tape, totalMode, decPlaces, settings);
+    return total ? total->text : previousText;
 }
 
 QString rowText(const LineValue& value, int decPlaces, const RegionalSettings& settings) {

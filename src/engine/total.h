@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include <QString>
 
 #include "engine/line_value.h"
 #include "engine/tape.h"
+#include "engine/total_statistics.h"
 #include "platform/regional.h"
 
 namespace tallimer {
@@ -19,8 +21,11 @@ enum TotalModeValue : std::int16_t {
     kTotalMode = 3,
 };
 
-// MailCalc's evaluation of the whole tape: the new text of the total box, which starts as
-// `previousText` (kept for an unknown total mode).
+// MailCalc's evaluation of the whole tape: the total box's new text and the number it shows;
+// nothing for an unknown total mode, which leaves the box as it is.
+std::optional<TotalText> totalOf(const Tape& tape, int totalMode, int decPlaces,
+                                 const RegionalSettings& settings);
+// The text alone, `previousText` for an unknown total mode.
 QString MailCalc(const Tape& tape, int totalMode, int decPlaces, const RegionalSettings& settings,
                  const QString& previousText);
 

@@ -14,11 +14,6 @@ namespace tallimer {
 
 namespace {
 
-QString failureText(DecStatus status) {
-    return status == DecStatus::Overflow ? QCoreApplication::translate("Total", "Overflow")
-                                         : QCoreApplication::translate("Total", "Error");
-}
-
 // Mean and Mode read only the values above zero, in ascending order. Selectionsort of a copy of
 // the tape would put them in that order, and equal values have the same text and the same
 // arithmetic result, so which line an equal value came from makes no difference: working on
@@ -67,9 +62,24 @@ DecStatus middleOf(const LineValue& lower, const LineValue& upper, Decimal& out)
 
 }  // namespace
 
+TotalText failureText(DecStatus status) {
+    return {status == DecStatus::Overflow ? QCoreApplication::translate("Total", "Overflow")
+                                          : QCoreApplication::translate("Total", "Error"),
+            std::nullopt};
+}
+
+TotalText labelledNumber(const QString& label, const QString& numberText,
+                         const RegionalSettings& settings) {
+    TotalText shown{label + numberText, Decimal()};
+    if (readLocale(numberText, settings, *shown.value) != ReadStatus::Ok) {
+        shown.value.reset();
+    }
+    return shown;
+}
+
 // The mean of the non-blank lines, negatives included. No such line: the label alone; a sum
 // beyond the range: "Overflow" (never a wrong average).
-QString averageText(const Tape& tape, const RegionalSettings& settings) {
+TotalText averageText(const Tape& tape, const RegionalSettings& settings) {
     const QString label = QCoreApplication::translate("Total", "Average : ");
     Decimal sums[2];  // used in turn, as in the running total
     int current = 0;
@@ -95,25 +105,25 @@ QString averageText(const Tape& tape, const RegionalSettings& settings) {
     }
     Decimal average;
     if (count == 0 || divide(sums[current], Decimal::fromInt(count), average) != DecStatus::Ok) {
-        return label;
+        return {label, std::nullopt};
     }
-    return label + plainText(average, settings);
+    return labelledNumber(label, plainText(average, settings), settings);
 }
 
 // The median of the values above zero (n is the index of the last one); an even count takes
 // the pair's midpoint.
-QString meanText(const Tape& tape, const RegionalSettings& settings) {
+TotalText meanText(const Tape& tape, const RegionalSettings& settings) {
     const QString label = QCoreApplication::translate("Total", "Mean : ");
     std::vector<KeyedLine> a = positiveValues(tape);
     const auto n = static_cast<std::ptrdiff_t>(a.size()) - 1;
     if (n < 0) {
-        return label;
+        return {label, std::nullopt};
     }
     const std::ptrdiff_t k = n / 2;
     std::nth_element(a.begin(), a.begin() + k, a.end(), byKey);
     const LineValue& lower = tape.TapeNumbers[a[k].line];
     if (n % 2 == 0) {
-        return label + lower.plainText(settings);
+        return labelledNumber(label, lower.plainText(settings), settings);
     }
     const LineValue& upper =
         tape.TapeNumbers[std::min_element(a.begin() + k + 1, a.end(), byKey)->line];
@@ -121,12 +131,12 @@ QString meanText(const Tape& tape, const RegionalSettings& settings) {
     if (const DecStatus status = middleOf(lower, upper, middle); status != DecStatus::Ok) {
         return failureText(status);
     }
-    return label + plainText(middle, settings);
+    return labelledNumber(label, plainText(middle, settings), settings);
 }
 
 // The most frequent value above zero. The walk over the sorted values replaces the mode only
 // by a strictly longer run, so among equally frequent values the smallest wins.
-QString modeText(const Tape& tape, const RegionalSettings& settings) {
+TotalText modeText(const Tape& tape, const RegionalSettings& settings) {
     ValueCount counts(tape.TapeNumbers.size());
     for (std::size_t i = 0; i < tape.TapeNumbers.size(); ++i) {
         const LineValueOrderKey key = LineValueOrderKey::of(tape.TapeNumbers[i]);
@@ -142,7 +152,10 @@ QString modeText(const Tape& tape, const RegionalSettings& settings) {
         }
     }
     const QString label = QCoreApplication::translate("Total", "Mode : ");
-    return mode == nullptr ? label : label + tape.TapeNumbers[mode->firstLine].plainText(settings);
+    if (mode == nullptr) {
+        return {label, std::nullopt};
+    }
+    return labelledNumber(label, tape.TapeNumbers[mode->firstLine].plainText(settings), settings);
 }
 
 }  // namespace tallimer

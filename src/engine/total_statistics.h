@@ -1,15 +1,32 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
+
+#include "platform/decimal.h"
 
 #include "engine/tape.h"
 #include "platform/regional.h"
 
 namespace tallimer {
 
+// A total box text and the number it shows: none for a label alone, "Overflow" or "Error".
+struct TotalText {
+    QString text;
+    std::optional<Decimal> value;
+};
+
+// "Overflow" for an overflow, otherwise "Error".
+TotalText failureText(DecStatus status);
+
+// The number `numberText` reads as (with the user's rules), shown after `label`.
+TotalText labelledNumber(const QString& label, const QString& numberText,
+                         const RegionalSettings& settings);
+
 // The total box texts of the three statistics ("Average : ...", "Mean : ...", "Mode : ...").
-QString averageText(const Tape& tape, const RegionalSettings& settings);
-QString meanText(const Tape& tape, const RegionalSettings& settings);
-QString modeText(const Tape& tape, const RegionalSettings& settings);
+TotalText averageText(const Tape& tape, const RegionalSettings& settings);
+TotalText meanText(const Tape& tape, const RegionalSettings& settings);
+TotalText modeText(const Tape& tape, const RegionalSettings& settings);
 
 }  // namespace tallimer

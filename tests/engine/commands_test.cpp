@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "calculator_session.h"
+#include "engine/total.h"
 
 namespace tallimer::test {
 namespace {
@@ -77,24 +78,29 @@ TEST(Memory, StoreFromScrolledRowAndRecallIntoAnother) {
 }
 
 TEST(Memory, StoreFromTotalBox) {
+    // The total box shows `total` for the tape (two lines at most; none: after Clear All).
     struct Case {
         const char* total;
         int decPlaces;
+        int totalMode;
+        const char* lines[2];
         const char* wantMemory;
+        char16_t secondOp = u'+';
     };
+    constexpr const char* kMax = "79228162514264337593543950335";
     // The memory holds 9 before each store.
     const Case cases[] = {
-        {"1,234.50", 2, "1,234.50"},
-        {"(3.00)", 2, "(3.00)"},
-        {".50", 2, ".50"},
-        {"-3", 25, "-3"},
-        {"Average : 3", 25, "3"},
-        {"Mean : 2.5", 25, "2.5"},
-        {"Mode : ", 25, "9"},
-        {"Overflow", 25, "9"},
-        {"Error", 2, "9.00"},
-        {"", 25, "0"},
-        {"", 2, ".00"},
+        {"1,234.50", 2, kTotalNumbers, {"1234.5"}, "1,234.50"},
+        {"(3.00)", 2, kTotalNumbers, {"-3"}, "(3.00)"},
+        {".50", 2, kTotalNumbers, {"0.5"}, ".50"},
+        {"-3", 25, kTotalNumbers, {"-3"}, "-3"},
+        {"Average : 3", 25, kTotalAverage, {"2", "4"}, "3"},
+        {"Mean : 2.5", 25, kTotalMean, {"2", "3"}, "2.5"},
+        {"Mode : ", 25, kTotalMode, {"-1"}, "9"},
+        {"Overflow", 25, kTotalNumbers, {kMax, kMax}, "9"},
+        {"Error", 2, kTotalNumbers, {"5", "0"}, "9.00", u'/'},
+        {"", 25, kTotalNumbers, {}, "0"},
+        {"", 2, kTotalNumbers, {}, ".00"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.total);
@@ -102,8 +108,19 @@ TEST(Memory, StoreFromTotalBox) {
         s.setTape({{u'+', "9"}});
         s.calc.MemoryRc_Click(kStore);
         s.calc.dp1_Click(c.decPlaces);
+        s.calc.CalcFuntions_Click(c.totalMode);
+        if (c.lines[0] == nullptr) {
+            s.calc.Clear_Total_Click();
+        } else {
+            s.calc.tape.TapeNumbers[0] = val(c.lines[0]);
+            if (c.lines[1] != nullptr) {
+                s.calc.tape.TapeOps[1] = QChar(c.secondOp);
+                s.calc.tape.TapeNumbers[1] = val(c.lines[1]);
+            }
+            s.calc.MailCalc();
+        }
+        ASSERT_EQ(s.total(), c.total);
         s.calc.totalGotFocus();
-        s.view.total = QString::fromLatin1(c.total);
         s.calc.MemoryRc_Click(kStore);
         EXPECT_EQ(s.view.memory, c.wantMemory);
         EXPECT_EQ(s.view.totalBackground, kMemoryColour);
