@@ -78,7 +78,7 @@ BENCHMARK(BM_WindowLayoutPassToTallLayout)->Unit(benchmark::kMillisecond)->Itera
 
 void BM_WindowKeyReleaseInRow(benchmark::State& state) {
     FullTapeWindow full;
-    EntryRow* row = full.window.parts().rows.CalAmount[3];
+    EntryRow* row = full.window.partsAllRowsMade().rows.CalAmount[3];
     row->setFocus();
     drain();
     for (auto _ : state) {

@@ -60,7 +60,7 @@ void Rolling_Caculator::Form_Load() {
     const int last = layout::rowPoolLast(larger, m_parts.rows.CalAmount[0]->height());
 
     m_calc.DecPlaces = kVariablePlaces;
-    createRowPool(last);
+    initRowStates(last);
     m_LastRow = static_cast<std::int16_t>(last);
     m_parts.total.TotalAmount->raise();
     m_parts.ScrollNum->raise();

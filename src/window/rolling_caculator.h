@@ -38,8 +38,8 @@ public:
 
     Calculator& calculator() { return m_calc; }
     FileCommands& fileCommands() { return *m_files; }
-    // Every row of the pool, made now if it was not yet.
-    const WindowParts& parts();
+    // The window's controls with every row of the pool, the rows not made yet made now.
+    const WindowParts& partsAllRowsMade();
     int lastRow() const { return m_LastRow; }
     std::int32_t savedLeft() const { return m_SavedLeft; }
     double twipsPerPixel() const;
@@ -103,8 +103,9 @@ private:
     void createMemory();
     void createScrollBar();
     void createRowZero();
-    void createRowPool(int last);
-    // Makes the rows up to `last` that do not exist yet, with what was kept for them.
+    // Gives the pool's rows 0..last their cleared state; only row 0 is made yet.
+    void initRowStates(int last);
+    // Makes the rows up to `last` that do not exist yet, showing their state.
     void buildRowsTo(int last);
     void setTabOrders();
     void connectRow(int row);
@@ -142,20 +143,25 @@ private:
     QPoint m_ownChangePlace;
     QSize m_ownChangeTarget;
     QElapsedTimer m_ownChangeClock;
-    // What the commands wrote to a row not made yet (window_rows.cpp).
-    struct UnbuiltRow {
-        QString opCaption;
+    // A row's state (window_rows.cpp): the one record of what a row shows, for every row of
+    // the pool, made or not; a row is made only when it first comes into sight. A made row shows
+    // its state through showRow, and what the user types there comes back into it. The selection
+    // is the made row's line edit's own: a row not made yet has none.
+    struct RowState {
         QString text;
-        int caret = -1;  // -1: after the text, as setting a text leaves it
+        int caret = 0;
+        QString opCaption;
         std::uint32_t opColour = kSilver;
+        std::uint32_t background = kWhite;
+        std::uint32_t textColour = kBlackText;
     };
+    static constexpr int kRowMaxLength = 40;
+    enum RowPart : unsigned { kRowText = 1, kRowCaret = 2, kRowColours = 4, kRowOp = 8 };
+    // Shows the parts of row's state on its widgets, if the row is made.
+    void showRow(int row, unsigned parts);
     EntryRow* builtRow(int row) const;
-    SuperButton* builtOp(int row) const;
 
-    int m_poolSize = 1;
-    std::vector<UnbuiltRow> m_unbuiltRows;
-    std::vector<std::uint32_t> m_rowBackground;
-    std::vector<std::uint32_t> m_rowTextColour;
+    std::vector<RowState> m_rows;
     MessageFunction m_message;  // empty: the message box
 };
 

@@ -29,8 +29,6 @@ constexpr std::uint32_t kKeypadRed = 0x000000C8;
 constexpr std::uint32_t kKeypadGreen = 0x0001B207;
 constexpr std::uint32_t kMemoryRender = 0x000340F2;
 constexpr std::uint32_t kMemoryText = 0x000040C0;
-constexpr std::uint32_t kButtonDefaultBack = 0x00C0E0FF;
-constexpr int kRowMaxLength = 40;
 constexpr int kTotalMaxLength = 100;
 
 SuperButton* makeButton(QWidget* parent, const QRect& geometry, const QString& caption,
@@ -238,7 +236,7 @@ void Rolling_Caculator::createRowZero() {
     SuperButton* op =
         makeButton(m_parts.client,
                    QRect(layout::kOpLeft, layout::kRowTop, layout::kOpWidth, layout::kRowHeight),
-                   QStringLiteral("+"), kButtonDefaultBack, kSilver, kOpFont);
+                   QStringLiteral("+"), SuperButton::kSavedBackColor, kSilver, kOpFont);
     auto* row = new EntryRow(0, m_parts.client);
     row->setGeometry(layout::kRowLeft, layout::kRowTop, layout::kRowDesignWidth,
                      layout::kRowHeight);
@@ -253,15 +251,10 @@ void Rolling_Caculator::createRowZero() {
     connectRow(0);
 }
 
-void Rolling_Caculator::createRowPool(int last) {
-    // Only row 0 exists yet; the others are made when they first come into sight, and until
-    // then keep what the commands write to them.
-    m_poolSize = last + 1;
-    m_rowBackground.assign(static_cast<std::size_t>(m_poolSize), kWhite);
-    m_rowTextColour.assign(static_cast<std::size_t>(m_poolSize), kBlackText);
-    UnbuiltRow cleared;
+void Rolling_Caculator::initRowStates(int last) {
+    RowState cleared;
     cleared.opCaption = QStringLiteral("+");
-    m_unbuiltRows.assign(static_cast<std::size_t>(m_poolSize), cleared);
+    m_rows.assign(static_cast<std::size_t>(last) + 1, cleared);
 }
 
 void Rolling_Caculator::buildRowsTo(int last) {
@@ -269,25 +262,19 @@ void Rolling_Caculator::buildRowsTo(int last) {
     const EntryRow& model = *r.CalAmount[0];
     const SuperButton& modelOp = *r.Op[0];
     const std::size_t built = r.CalAmount.size();
-    for (int n = static_cast<int>(built); n <= last && n < m_poolSize; ++n) {
-        const UnbuiltRow& kept = m_unbuiltRows[static_cast<std::size_t>(n)];
+    for (int n = static_cast<int>(built); n <= last && n < rowPoolSize(); ++n) {
+        const RowState& state = m_rows[static_cast<std::size_t>(n)];
         auto* row = new EntryRow(n, m_parts.client);
         row->setFont(model.font());
         row->setAlignment(model.alignment());
         row->setMaxLength(model.maxLength());
         row->setPalette(model.palette());
-        setColour(*row, QPalette::Base, m_rowBackground[static_cast<std::size_t>(n)]);
-        setColour(*row, QPalette::Text, m_rowTextColour[static_cast<std::size_t>(n)]);
         row->setGeometry(model.geometry().translated(0, n * layout::kRowHeight));
-        row->setText(kept.text);
-        if (kept.caret >= 0) {
-            row->setCursorPosition(kept.caret);
-        }
-        row->forgetSelection();
         row->hide();
+        // The caption first: the colour's render then finds it measured in this font.
         SuperButton* op = makeButton(
             m_parts.client, modelOp.geometry().translated(0, n * layout::kRowHeight),
-            kept.opCaption, modelOp.BackColor(), kept.opColour, modelOp.font().pointSizeF());
+            state.opCaption, modelOp.BackColor(), state.opColour, modelOp.font().pointSizeF());
         op->hide();
         // Made later than the total box and the scroll bar, yet lying behind them, in front
         // of the rows above; the tab order likewise follows the row above.
@@ -298,6 +285,7 @@ void Rolling_Caculator::buildRowsTo(int last) {
         r.Op.push_back(op);
         r.CalAmount.push_back(row);
         connectRow(n);
+        showRow(n, kRowText | kRowCaret | kRowColours | kRowOp);
     }
     if (m_lineNames && r.CalAmount.size() > built) {
         m_lineNames->refresh();  // the new rows take their line names
@@ -307,6 +295,17 @@ void Rolling_Caculator::buildRowsTo(int last) {
 void Rolling_Caculator::connectRow(int row) {
     EntryRow* entry = m_parts.rows.CalAmount[static_cast<std::size_t>(row)];
     entry->installEventFilter(m_keyFilter);
+    // What the user types into the row is the row's state.
+    connect(entry, &QLineEdit::textChanged, this, [this, row](const QString& text) {
+        if (validRow(row)) {
+            m_rows[static_cast<std::size_t>(row)].text = text;
+        }
+    });
+    connect(entry, &QLineEdit::cursorPositionChanged, this, [this, row](int, int position) {
+        if (validRow(row)) {
+            m_rows[static_cast<std::size_t>(row)].caret = position;
+        }
+    });
     connect(entry, &EntryRow::gotFocus, this, [this](int index) { m_calc.rowGotFocus(index); });
     connect(entry, &EntryRow::mousePressed, this,
             [this](int index) { m_calc.rowMouseDown(index); });

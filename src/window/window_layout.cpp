@@ -129,7 +129,7 @@ void Rolling_Caculator::placeRows(int clientHeight) {
     RowParts& rows = m_parts.rows;
     const EntryRow& first = *rows.CalAmount[0];
     const int rowHeight = first.height();
-    const int poolLast = m_poolSize - 1;
+    const int poolLast = rowPoolSize() - 1;
     const int last = layout::visibleLastRow(clientHeight, first.y(), rowHeight, poolLast);
 
     buildRowsTo(last);

@@ -1,5 +1,5 @@
-// The rows as the tape commands see them: the whole pool, though a row is made only when it
-// first comes into sight (most of a screen-sized pool never does).
+// The rows as the tape commands see them: the whole pool, each row's state kept here, though a
+// row is made only when it first comes into sight (most of a screen-sized pool never does).
 #include <algorithm>
 
 #include "controls/super_button.h"
@@ -8,8 +8,8 @@
 
 namespace tallimer {
 
-const WindowParts& Rolling_Caculator::parts() {
-    buildRowsTo(m_poolSize - 1);
+const WindowParts& Rolling_Caculator::partsAllRowsMade() {
+    buildRowsTo(rowPoolSize() - 1);
     return m_parts;
 }
 
@@ -18,7 +18,7 @@ bool Rolling_Caculator::validRow(int row) const {
 }
 
 int Rolling_Caculator::rowPoolSize() const {
-    return m_poolSize;
+    return static_cast<int>(m_rows.size());
 }
 
 EntryRow* Rolling_Caculator::builtRow(int row) const {
@@ -27,53 +27,61 @@ EntryRow* Rolling_Caculator::builtRow(int row) const {
                                                            : nullptr;
 }
 
-SuperButton* Rolling_Caculator::builtOp(int row) const {
-    const auto& ops = m_parts.rows.Op;
-    return row >= 0 && row < static_cast<int>(ops.size()) ? ops[static_cast<std::size_t>(row)]
-                                                          : nullptr;
+void Rolling_Caculator::showRow(int row, unsigned parts) {
+    EntryRow* entry = builtRow(row);
+    if (entry == nullptr) {
+        return;
+    }
+    const RowState& state = m_rows[static_cast<std::size_t>(row)];
+    if ((parts & kRowText) != 0 && entry->text() != state.text) {
+        entry->setText(state.text);
+    }
+    if ((parts & (kRowText | kRowCaret)) != 0) {
+        entry->setCursorPosition(state.caret);
+        entry->forgetSelection();
+    }
+    if ((parts & kRowColours) != 0) {
+        setColour(*entry, QPalette::Base, state.background);
+        setColour(*entry, QPalette::Text, state.textColour);
+    }
+    SuperButton* op = m_parts.rows.Op[static_cast<std::size_t>(row)];
+    if ((parts & kRowOp) != 0) {
+        if (op->Caption() != state.opCaption) {
+            op->setCaption(state.opCaption);
+        }
+        if (op->RenderColor() != state.opColour) {
+            op->setRenderColor(state.opColour);
+        }
+    }
 }
 
 QString Rolling_Caculator::rowText(int row) const {
-    if (const EntryRow* entry = builtRow(row)) {
-        return entry->text();
-    }
-    return validRow(row) ? m_unbuiltRows[static_cast<std::size_t>(row)].text : QString();
+    return validRow(row) ? m_rows[static_cast<std::size_t>(row)].text : QString();
 }
 
 void Rolling_Caculator::setRowText(int row, const QString& text) {
-    if (EntryRow* entry = builtRow(row)) {
-        // The same text again keeps the caret where the user left it.
-        if (entry->text() != text) {
-            entry->setText(text);
-            entry->forgetSelection();
-        }
-    } else if (validRow(row)) {
-        UnbuiltRow& kept = m_unbuiltRows[static_cast<std::size_t>(row)];
-        if (kept.text != text) {
-            kept.text = text;
-            kept.caret = -1;
-        }
+    // The same text again keeps the caret where the user left it.
+    if (!validRow(row) || m_rows[static_cast<std::size_t>(row)].text == text) {
+        return;
     }
+    RowState& state = m_rows[static_cast<std::size_t>(row)];
+    state.text = text.left(kRowMaxLength);              // as the line edit cuts it
+    state.caret = static_cast<int>(state.text.size());  // after the text, as typing leaves it
+    showRow(row, kRowText);
 }
 
 int Rolling_Caculator::rowCaret(int row) const {
     if (const EntryRow* entry = builtRow(row)) {
         return entry->selectionStartNow();
     }
-    if (!validRow(row)) {
-        return 0;
-    }
-    const UnbuiltRow& kept = m_unbuiltRows[static_cast<std::size_t>(row)];
-    return kept.caret >= 0 ? kept.caret : static_cast<int>(kept.text.size());
+    return validRow(row) ? m_rows[static_cast<std::size_t>(row)].caret : 0;
 }
 
 void Rolling_Caculator::setRowCaret(int row, int position) {
-    if (EntryRow* entry = builtRow(row)) {
-        entry->setCursorPosition(position);
-        entry->forgetSelection();
-    } else if (validRow(row)) {
-        UnbuiltRow& kept = m_unbuiltRows[static_cast<std::size_t>(row)];
-        kept.caret = std::clamp(position, 0, static_cast<int>(kept.text.size()));
+    if (validRow(row)) {
+        RowState& state = m_rows[static_cast<std::size_t>(row)];
+        state.caret = std::clamp(position, 0, static_cast<int>(state.text.size()));
+        showRow(row, kRowCaret);
     }
 }
 
@@ -87,22 +95,16 @@ int Rolling_Caculator::rowSelectionLength(int row) const {
 }
 
 void Rolling_Caculator::setRowBackground(int row, std::uint32_t colour) {
-    if (!validRow(row) || m_rowBackground[static_cast<std::size_t>(row)] == colour) {
-        return;
-    }
-    m_rowBackground[static_cast<std::size_t>(row)] = colour;
-    if (EntryRow* entry = builtRow(row)) {
-        setColour(*entry, QPalette::Base, colour);
+    if (validRow(row) && m_rows[static_cast<std::size_t>(row)].background != colour) {
+        m_rows[static_cast<std::size_t>(row)].background = colour;
+        showRow(row, kRowColours);
     }
 }
 
 void Rolling_Caculator::setRowTextColour(int row, std::uint32_t colour) {
-    if (!validRow(row) || m_rowTextColour[static_cast<std::size_t>(row)] == colour) {
-        return;
-    }
-    m_rowTextColour[static_cast<std::size_t>(row)] = colour;
-    if (EntryRow* entry = builtRow(row)) {
-        setColour(*entry, QPalette::Text, colour);
+    if (validRow(row) && m_rows[static_cast<std::size_t>(row)].textColour != colour) {
+        m_rows[static_cast<std::size_t>(row)].textColour = colour;
+        showRow(row, kRowColours);
     }
 }
 
@@ -114,29 +116,20 @@ void Rolling_Caculator::focusRow(int row) {
 }
 
 QString Rolling_Caculator::opCaption(int row) const {
-    if (const SuperButton* op = builtOp(row)) {
-        return op->Caption();
-    }
-    return validRow(row) ? m_unbuiltRows[static_cast<std::size_t>(row)].opCaption : QString();
+    return validRow(row) ? m_rows[static_cast<std::size_t>(row)].opCaption : QString();
 }
 
 void Rolling_Caculator::setOpCaption(int row, const QString& caption) {
-    if (SuperButton* op = builtOp(row)) {
-        if (op->Caption() != caption) {
-            op->setCaption(caption);
-        }
-    } else if (validRow(row)) {
-        m_unbuiltRows[static_cast<std::size_t>(row)].opCaption = caption;
+    if (validRow(row) && m_rows[static_cast<std::size_t>(row)].opCaption != caption) {
+        m_rows[static_cast<std::size_t>(row)].opCaption = caption;
+        showRow(row, kRowOp);
     }
 }
 
 void Rolling_Caculator::setOpColour(int row, std::uint32_t renderColor) {
-    if (SuperButton* op = builtOp(row)) {
-        if (op->RenderColor() != renderColor) {
-            op->setRenderColor(renderColor);
-        }
-    } else if (validRow(row)) {
-        m_unbuiltRows[static_cast<std::size_t>(row)].opColour = renderColor;
+    if (validRow(row) && m_rows[static_cast<std::size_t>(row)].opColour != renderColor) {
+        m_rows[static_cast<std::size_t>(row)].opColour = renderColor;
+        showRow(row, kRowOp);
     }
 }
 

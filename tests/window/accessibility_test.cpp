@@ -42,7 +42,7 @@ protected:
 };
 
 TEST_F(AccessibleWindowTest, ControlsShowRoleNameDescriptionAndChildren) {
-    const WindowParts& p = window->parts();
+    const WindowParts& p = window->partsAllRowsMade();
     const int entries = QDir::currentPath() == QStringLiteral("/") ? 5 : 6;
     const struct {
         QObject* object;
@@ -76,8 +76,9 @@ TEST_F(AccessibleWindowTest, KeypadPressedThroughAccessibleActionsAddsUpAndTells
         of(button)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     }
     EXPECT_EQ(total(), QStringLiteral("12"));
-    EXPECT_TRUE(announced(QAccessibleTextUpdateEvent(window->parts().total.TotalAmount, 0,
-                                                     QStringLiteral("7"), QStringLiteral("12"))));
+    EXPECT_TRUE(
+        announced(QAccessibleTextUpdateEvent(window->partsAllRowsMade().total.TotalAmount, 0,
+                                             QStringLiteral("7"), QStringLiteral("12"))));
 }
 
 TEST_F(AccessibleWindowTest, ScrollBarValueMovesTheViewAndTheLineNames) {
@@ -85,7 +86,7 @@ TEST_F(AccessibleWindowTest, ScrollBarValueMovesTheViewAndTheLineNames) {
     calc.tape.resize(40, u'+');
     calc.tape.TapeNumbers[3] = LineValue::integer(44);
     window->setScrollValueMax(39 - window->lastRow());
-    QAccessibleValueInterface* bar = of(window->parts().ScrollNum)->valueInterface();
+    QAccessibleValueInterface* bar = of(window->partsAllRowsMade().ScrollNum)->valueInterface();
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(bar->maximumValue().toInt(), window->scrollValueMax());
 
@@ -94,7 +95,7 @@ TEST_F(AccessibleWindowTest, ScrollBarValueMovesTheViewAndTheLineNames) {
     EXPECT_EQ(row(0)->text(), QStringLiteral("44"));
     EXPECT_EQ(of(row(0))->text(QAccessible::Name), QStringLiteral("Line 4"));
     EXPECT_EQ(of(op(1))->text(QAccessible::Description), QStringLiteral("operator of line 5"));
-    EXPECT_TRUE(announced(QAccessibleValueChangeEvent(window->parts().ScrollNum, 3)));
+    EXPECT_TRUE(announced(QAccessibleValueChangeEvent(window->partsAllRowsMade().ScrollNum, 3)));
 }
 
 TEST_F(AccessibleWindowTest, BrowserEntriesAreNamedDescribedAndPressedAsClicks) {

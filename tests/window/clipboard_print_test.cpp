@@ -32,14 +32,14 @@ protected:
 TEST_F(ClipboardPrintTest, CopyAndPasteThroughTheSystemClipboard) {
     type("12.5-3");
     QGuiApplication::clipboard()->setText(QStringLiteral("stale"));
-    trigger(window->parts().menus.C_m);
+    trigger(window->partsAllRowsMade().menus.C_m);
     const QString copied = QGuiApplication::clipboard()->text();
     const Calculator& calc = window->calculator();
     EXPECT_EQ(copied,
               QStringLiteral("12.5\r\n3") + QStringLiteral("\r\n0").repeated(calc.tape.size() - 2));
 
     QGuiApplication::clipboard()->setText(QStringLiteral("1,234.50\r\n(5)\r\n7x"));
-    trigger(window->parts().menus.P_m);
+    trigger(window->partsAllRowsMade().menus.P_m);
     EXPECT_EQ(total(), QStringLiteral("1236.5"));
     EXPECT_EQ(row(0)->text(), QStringLiteral("1234.5"));
     EXPECT_EQ(row(1)->text(), QStringLiteral("-5"));
@@ -51,7 +51,7 @@ TEST_F(ClipboardPrintTest, CopyAndPasteThroughTheSystemClipboard) {
 TEST_F(ClipboardPrintTest, PasteTellsHowManyLinesDidNotFit) {
     const int lines = 40000;
     QGuiApplication::clipboard()->setText(QStringLiteral("1\r\n").repeated(lines - 1) + u'1');
-    trigger(window->parts().menus.P_m);
+    trigger(window->partsAllRowsMade().menus.P_m);
     const int pasted = window->lastRow() + 1 + 32001;
     EXPECT_EQ(window->calculator().tape.size(), pasted);
     EXPECT_EQ(total(), QString::number(pasted));

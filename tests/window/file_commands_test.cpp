@@ -47,7 +47,7 @@ protected:
                row(0)->text().toUtf8() + "|" + total().toUtf8();
     }
     void menu(int index) {
-        window->parts().menus.LD.at(static_cast<std::size_t>(index))->trigger();
+        window->partsAllRowsMade().menus.LD.at(static_cast<std::size_t>(index))->trigger();
     }
 
     QTemporaryDir dir;

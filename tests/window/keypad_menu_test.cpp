@@ -66,7 +66,7 @@ TEST_F(WindowTest, OperatorButtonCycles) {
 }
 
 TEST_F(WindowTest, MenusStartWithVariableAndNumbersTicked) {
-    const MenuParts& menus = window->parts().menus;
+    const MenuParts& menus = window->partsAllRowsMade().menus;
     EXPECT_EQ(menus.E_m->title(), QStringLiteral("Options"));
     EXPECT_EQ(menus.dp->title(), QStringLiteral("Decimals"));
     EXPECT_EQ(menus.OtherFeatures->title(), QStringLiteral("Total"));
@@ -91,7 +91,7 @@ TEST_F(WindowTest, MenusStartWithVariableAndNumbersTicked) {
 
 TEST_F(WindowTest, DecimalsMenuTicksOneItemAndFormatsEveryRow) {
     type("5+2.5+");
-    const MenuParts& menus = window->parts().menus;
+    const MenuParts& menus = window->partsAllRowsMade().menus;
     menus.dp1[2]->trigger();  // "0.00"
     EXPECT_EQ(row(0)->text(), QStringLiteral("5.00"));
     EXPECT_EQ(row(1)->text(), QStringLiteral("2.50"));
@@ -110,7 +110,7 @@ TEST_F(WindowTest, DecimalsMenuTicksOneItemAndFormatsEveryRow) {
 
 TEST_F(WindowTest, TotalMenuShowsTheMode) {
     type("4+7+4+");
-    const MenuParts& menus = window->parts().menus;
+    const MenuParts& menus = window->partsAllRowsMade().menus;
     menus.CalcFuntions[3]->trigger();  // "Mode..."
     EXPECT_EQ(total(), QStringLiteral("Mode : 4"));
     EXPECT_TRUE(menus.CalcFuntions[3]->isChecked());
@@ -121,7 +121,7 @@ TEST_F(WindowTest, TotalMenuShowsTheMode) {
 
 TEST_F(WindowTest, ClearAllAndSortFromTheMenu) {
     type("5+3+1");
-    const MenuParts& menus = window->parts().menus;
+    const MenuParts& menus = window->partsAllRowsMade().menus;
     menus.SortNm->trigger();
     EXPECT_EQ(row(0)->text(), QStringLiteral("1"));
     EXPECT_EQ(row(2)->text(), QStringLiteral("5"));
@@ -132,20 +132,20 @@ TEST_F(WindowTest, ClearAllAndSortFromTheMenu) {
 
 TEST_F(WindowTest, MemoryStoreRecallAndFocusOut) {
     type("7");
-    click(window->parts().keypad.MemoryRc[0]);  // M+ from row 0, the current row
-    EXPECT_EQ(window->parts().keypad.M_Buff->text(), QStringLiteral("7"));
+    click(window->partsAllRowsMade().keypad.MemoryRc[0]);  // M+ from row 0, the current row
+    EXPECT_EQ(window->partsAllRowsMade().keypad.M_Buff->text(), QStringLiteral("7"));
     EXPECT_EQ(focusedRow(), -1);  // the button took the focus
     row(1)->setFocus(Qt::MouseFocusReason);
     settle();
-    click(window->parts().keypad.MemoryRc[1]);  // MR into row 1
+    click(window->partsAllRowsMade().keypad.MemoryRc[1]);  // MR into row 1
     EXPECT_EQ(row(1)->text(), QStringLiteral("7"));
     EXPECT_EQ(total(), QStringLiteral("14"));
 
-    QLineEdit* totalBox = window->parts().total.TotalAmount;
+    QLineEdit* totalBox = window->partsAllRowsMade().total.TotalAmount;
     totalBox->setFocus(Qt::MouseFocusReason);
     settle();
-    click(window->parts().keypad.MemoryRc[0]);  // M+ from the total box
-    EXPECT_EQ(window->parts().keypad.M_Buff->text(), QStringLiteral("14"));
+    click(window->partsAllRowsMade().keypad.MemoryRc[0]);  // M+ from the total box
+    EXPECT_EQ(window->partsAllRowsMade().keypad.M_Buff->text(), QStringLiteral("14"));
     EXPECT_EQ(totalBox->palette().color(QPalette::Base), toQColor(kMemoryColour));
     row(0)->setFocus(Qt::MouseFocusReason);  // the memory button loses the focus
     settle();

@@ -48,7 +48,7 @@ TEST_F(WindowTest, DesignedSizeShowsRowsZeroToTwelve) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tallimer Calculator 6"));
     ASSERT_DOUBLE_EQ(window->twipsPerPixel(), 15.0);
     EXPECT_EQ(window->clientSize(), QSize(509, 419));
-    EXPECT_EQ(window->parts().client->size(), QSize(509, 419));
+    EXPECT_EQ(window->partsAllRowsMade().client->size(), QSize(509, 419));
     EXPECT_EQ(window->lastRow(), 12);
     EXPECT_EQ(window->calculator().LastRow, 12);
     for (int r = 0; r <= 12; ++r) {
@@ -60,7 +60,7 @@ TEST_F(WindowTest, DesignedSizeShowsRowsZeroToTwelve) {
     EXPECT_FALSE(row(13)->isVisible());
     EXPECT_FALSE(op(13)->isVisible());
     // The scroll bar spans exactly the visible rows.
-    EXPECT_EQ(window->parts().ScrollNum->geometry(), QRect(230, 78, 31, 338));
+    EXPECT_EQ(window->partsAllRowsMade().ScrollNum->geometry(), QRect(230, 78, 31, 338));
     EXPECT_EQ(window->calculator().tape.size(), window->rowPoolSize());
 }
 
@@ -102,7 +102,7 @@ TEST_F(WindowTest, GrowingLengthensTheTapeAndKeepsItsLines) {
     EXPECT_GE(calc.tape.lastIndex(), 19);
     EXPECT_EQ(calc.tape.TapeOps[1], QChar(u'x'));
     EXPECT_EQ(row(0)->text(), QStringLiteral("7"));
-    EXPECT_EQ(window->parts().ScrollNum->height(), 26 * 20);
+    EXPECT_EQ(window->partsAllRowsMade().ScrollNum->height(), 26 * 20);
 }
 
 TEST_F(WindowTest, MaximizeGivesTheTallLayoutAndTheNextReturns) {
@@ -193,7 +193,7 @@ namespace tallimer {
 namespace {
 
 TEST_F(WindowTest, ControlsSitAtTheirDesignedPlaces) {
-    const WindowParts& p = window->parts();
+    const WindowParts& p = window->partsAllRowsMade();
     EXPECT_EQ(p.total.TotalAmount->geometry(), QRect(30, 21, 458, 33));
     EXPECT_EQ(p.total.Dzx->geometry(), QRect(9, 9, 490, 58));
     EXPECT_EQ(p.total.Op11->pos(), QPoint(15, 27));
@@ -225,7 +225,7 @@ TEST_F(WindowTest, ControlsSitAtTheirDesignedPlaces) {
     // tests click the keys by these indices.
     const char* const captions[] = {"0", "1", "2",  "3", "4", "5", "6", "7", "8",
                                     "9", ".", "CA", "+", "-", "x", "/", "C", "DEL"};
-    ASSERT_EQ(window->parts().keypad.CalC_Button.size(), std::size(captions));
+    ASSERT_EQ(window->partsAllRowsMade().keypad.CalC_Button.size(), std::size(captions));
     for (std::size_t i = 0; i < std::size(captions); ++i) {
         EXPECT_EQ(key(static_cast<int>(i))->Caption(), QString::fromLatin1(captions[i]))
             << "button " << i;
@@ -244,7 +244,7 @@ TEST_F(WindowTest, ControlsSitAtTheirDesignedPlaces) {
 // other keys in their designed order, the memory keys, DEL, the scroll bar and the rows made
 // at load, each before its operator button.
 TEST_F(WindowTest, TabOrderFollowsTheDesign) {
-    const WindowParts& p = window->parts();
+    const WindowParts& p = window->partsAllRowsMade();
     const auto stop = [&](QWidget* w) -> QString {
         if (auto* entry = qobject_cast<EntryRow*>(w)) {
             return QStringLiteral("row %1").arg(entry->index());
@@ -299,7 +299,7 @@ TEST_F(WindowTest, ClosingDestroysTheControlsWhileTheCalculatorIsWhole) {
     type("5");
     press(Qt::Key_Return);
     ASSERT_EQ(focusedRow(), 1);
-    const WindowParts& p = window->parts();
+    const WindowParts& p = window->partsAllRowsMade();
     std::vector<QObject*> controls = {p.ScrollNum, p.total.TotalAmount, p.keypad.MemoryRc[0]};
     for (int r = 0; r < window->rowPoolSize(); ++r) {
         controls.push_back(row(r));

@@ -113,10 +113,10 @@ TEST_F(RandomSessionTest, EveryEventKeepsTapeViewAndTotalTogether) {
     const double tpp = window->twipsPerPixel();
     m_tallHeight = layout::clientHeightForOuter(
         layout::kTallHeightShare * window->screen()->geometry().height() * tpp, tpp);
-    const MenuParts& menus = window->parts().menus;
+    const MenuParts& menus = window->partsAllRowsMade().menus;
     window->setMessageFunction([](const QString&) {});
     bool opClicked = false;
-    for (SuperButton* op : window->parts().rows.Op) {
+    for (SuperButton* op : window->partsAllRowsMade().rows.Op) {
         QObject::connect(op, &SuperButton::Click, [&] { opClicked = true; });
     }
 
@@ -138,9 +138,9 @@ TEST_F(RandomSessionTest, EveryEventKeepsTapeViewAndTotalTogether) {
             menus.CalcFuntions[static_cast<std::size_t>(pick(4))]->trigger();
             totalComputed = true;
         } else if (kind < 920) {
-            click(window->parts().keypad.MemoryRc[static_cast<std::size_t>(pick(2))]);
+            click(window->partsAllRowsMade().keypad.MemoryRc[static_cast<std::size_t>(pick(2))]);
         } else if (kind < 930) {
-            click(window->parts().total.TotalAmount);
+            click(window->partsAllRowsMade().total.TotalAmount);
         } else if (kind < 940) {
             menus.SortNm->trigger();
         } else if (kind < 960) {

@@ -110,7 +110,7 @@ TEST_F(WindowTest, MousePressRemembersTheCaret) {
 }
 
 TEST_F(WindowTest, TotalBoxFocusIsReported) {
-    window->parts().total.TotalAmount->setFocus(Qt::MouseFocusReason);
+    window->partsAllRowsMade().total.TotalAmount->setFocus(Qt::MouseFocusReason);
     settle();
     EXPECT_EQ(window->calculator().TotalFocused, 1);
     row(0)->setFocus(Qt::MouseFocusReason);
@@ -121,10 +121,10 @@ TEST_F(WindowTest, TotalBoxFocusIsReported) {
 TEST_F(WindowTest, KeyOnTheScrollBarFocusesRowZero) {
     type("1");
     press(Qt::Key_Return);
-    window->parts().ScrollNum->setFocus(Qt::TabFocusReason);
+    window->partsAllRowsMade().ScrollNum->setFocus(Qt::TabFocusReason);
     settle();
-    ASSERT_EQ(QApplication::focusWidget(), window->parts().ScrollNum);
-    QTest::keyClick(window->parts().ScrollNum, Qt::Key_5);
+    ASSERT_EQ(QApplication::focusWidget(), window->partsAllRowsMade().ScrollNum);
+    QTest::keyClick(window->partsAllRowsMade().ScrollNum, Qt::Key_5);
     EXPECT_EQ(focusedRow(), 0);
     EXPECT_EQ(row(0)->text(), QStringLiteral("1"));
 }
@@ -132,7 +132,7 @@ TEST_F(WindowTest, KeyOnTheScrollBarFocusesRowZero) {
 TEST_F(WindowTest, SelectionSurvivesTheFocusOut) {
     type("1234");
     row(0)->setSelection(1, 2);  // "23"
-    window->parts().total.TotalAmount->setFocus(Qt::MouseFocusReason);
+    window->partsAllRowsMade().total.TotalAmount->setFocus(Qt::MouseFocusReason);
     settle();
     EXPECT_FALSE(row(0)->hasSelectedText());
     EXPECT_EQ(window->rowSelectionStart(0), 1);

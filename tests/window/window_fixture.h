@@ -61,11 +61,13 @@ protected:
     }
 
     EntryRow* row(int r) const {
-        return window->parts().rows.CalAmount.at(static_cast<std::size_t>(r));
+        return window->partsAllRowsMade().rows.CalAmount.at(static_cast<std::size_t>(r));
     }
-    SuperButton* op(int r) const { return window->parts().rows.Op.at(static_cast<std::size_t>(r)); }
+    SuperButton* op(int r) const {
+        return window->partsAllRowsMade().rows.Op.at(static_cast<std::size_t>(r));
+    }
     SuperButton* key(int index) const {
-        return window->parts().keypad.CalC_Button.at(static_cast<std::size_t>(index));
+        return window->partsAllRowsMade().keypad.CalC_Button.at(static_cast<std::size_t>(index));
     }
     QString total() const { return window->totalText(); }
     int focusedRow() const {
