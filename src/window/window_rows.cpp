@@ -32,7 +32,8 @@ void Rolling_Caculator::showRow(int row, unsigned parts) {
     if (entry == nullptr) {
         return;
     }
-    const RowState& state = m_rows[static_cast<std::size_t>(row)];
+    // A copy: the line edit's own signals write its text and caret back while it is shown.
+    const RowState state = m_rows[static_cast<std::size_t>(row)];
     if ((parts & kRowText) != 0 && entry->text() != state.text) {
         entry->setText(state.text);
     }
