@@ -16,12 +16,11 @@ namespace tallimer {
 // The print fonts' text widths on `device`. A number's text is summed from the advances of its
 // digits and signs, each measured once: with kerning off the fonts set those characters one
 // after another. Any other text is measured whole.
-Q_DECL_EXPORT TextWidth printTextWidth(const QFont& regular, const QFont& bold,
-                                       const QPaintDevice* device);
+TextWidth printTextWidth(const QFont& regular, const QFont& bold, const QPaintDevice* device);
 
 // Prints the calculation on `printer` in its default font, laid out in twips, page after page,
 // and ends the job. False when the job cannot be started or a page cannot be added.
-Q_DECL_EXPORT bool printCalculation(QPrinter& printer, const Tape& tape, int decPlaces,
-                                    const QString& totalText, const RegionalSettings& settings);
+bool printCalculation(QPrinter& printer, const Tape& tape, int decPlaces, const QString& totalText,
+                      const RegionalSettings& settings);
 
 }  // namespace tallimer

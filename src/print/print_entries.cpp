@@ -1,4 +1,4 @@
-// The printing library's entry points, found by name once it is loaded.
+// The printing library's entry points, found by name once it is loaded: all it exports.
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -7,11 +7,11 @@
 
 extern "C" {
 
-Q_DECL_EXPORT void tallimer_default_printer(QString* name) {
+Q_DECL_EXPORT void TALLIMER_PRINT_ENTRY(default_printer)(QString* name) {
     *name = QPrinterInfo::defaultPrinterName();
 }
 
-Q_DECL_EXPORT bool tallimer_print(const tallimer::PrintJob* job) {
+Q_DECL_EXPORT bool TALLIMER_PRINT_ENTRY(print)(const tallimer::PrintJob* job) {
     const QPrinterInfo info = QPrinterInfo::printerInfo(job->printerName);
     if (info.isNull()) {
         return false;

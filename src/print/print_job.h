@@ -6,8 +6,17 @@
 #include "platform/regional.h"
 
 // What the window hands the printing library, which it loads on the first print so that
-// start-up does not pay for Qt's printing support. Both sides are built together, so plain C++
-// types cross; the entry points have C names only to be found by name.
+// start-up does not pay for Qt's printing support. Plain C++ types cross; the entry points have
+// C names only to be found by name.
+
+// An entry point's name carries the version of PrintJob and of the entries' signatures: raise it
+// with any change to either, and a library built before has none of the names looked for, so it
+// is refused as missing instead of being called with what it does not know.
+#define TALLIMER_PRINT_ENTRY(name) tallimer_##name##_v1
+#define TALLIMER_PRINT_ENTRY_NAME(name) TALLIMER_PRINT_QUOTE(TALLIMER_PRINT_ENTRY(name))
+#define TALLIMER_PRINT_QUOTE(symbol) TALLIMER_PRINT_QUOTE_TEXT(symbol)
+#define TALLIMER_PRINT_QUOTE_TEXT(symbol) #symbol
+
 namespace tallimer {
 
 struct PrintJob {
@@ -24,7 +33,7 @@ using DefaultPrinterEntry = void (*)(QString* name);
 // Prints on the printer named; false when the job could not be started or finished.
 using PrintEntry = bool (*)(const PrintJob* job);
 
-inline constexpr char kDefaultPrinterEntry[] = "tallimer_default_printer";
-inline constexpr char kPrintEntry[] = "tallimer_print";
+inline constexpr char kDefaultPrinterEntry[] = TALLIMER_PRINT_ENTRY_NAME(default_printer);
+inline constexpr char kPrintEntry[] = TALLIMER_PRINT_ENTRY_NAME(print);
 
 }  // namespace tallimer

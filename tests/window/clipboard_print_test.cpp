@@ -62,7 +62,7 @@ TEST_F(ClipboardPrintTest, PasteTellsHowManyLinesDidNotFit) {
 }
 
 // Printing is loaded on the first print: the first file that is the library wins, and a
-// missing one leaves no entry to call.
+// missing or stale one leaves no entry to call.
 TEST(PrintLibraryTest, LoadsTheFirstFileThatIsTheLibrary) {
     const QString built = QStringLiteral(TALLIMER_PRINT_FILE);
     const QString missing = QStringLiteral("/nonexistent/libtallimer_print.so");
@@ -74,9 +74,13 @@ TEST(PrintLibraryTest, LoadsTheFirstFileThatIsTheLibrary) {
         tape, 2, QString(), RegionalSettings{}, QString(), QStringLiteral("no such printer")};
     EXPECT_FALSE(found.print(&job));
 
-    const PrintLibrary none = loadPrintLibrary({missing});
-    EXPECT_EQ(none.print, nullptr);
-    EXPECT_FALSE(none.error.isEmpty());
+    // Neither a missing library nor one built for another print job has entries to call.
+    for (const QString& file : {missing, QStringLiteral(TALLIMER_STALE_PRINT_FILE)}) {
+        const PrintLibrary none = loadPrintLibrary({file});
+        EXPECT_EQ(none.print, nullptr) << file.toStdString();
+        EXPECT_EQ(none.defaultPrinter, nullptr) << file.toStdString();
+        EXPECT_FALSE(none.error.isEmpty()) << file.toStdString();
+    }
 }
 
 TEST_F(ClipboardPrintTest, WithoutAPrinterTheMessageShowsAndNothingChanges) {
