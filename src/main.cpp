@@ -45,7 +45,6 @@ int main(int argc, char** argv) {
 
     tallimer::StartupWarmUp warmUp;  // begins before the application: its first part needs no Qt
     QApplication app(argc, argv);
-    warmUp.applicationReady();
     QAccessible::installFactory(tallimer::controlsAccessibleFactory);
     QApplication::setApplicationName(QStringLiteral("Tallimer Calculator"));
     tallimer::installTranslations(QLocale::system().uiLanguages(), QStringLiteral(":/i18n"));
@@ -54,11 +53,11 @@ int main(int argc, char** argv) {
         warmUp.finish();
         return QApplication::exec();
     }
-    tallimer::Rolling_Caculator::loadFonts();  // while the session bus connects
+    tallimer::Rolling_Caculator::loadFonts();
     // Closing the window ends the program: nothing is asked and nothing is saved.
     tallimer::Rolling_Caculator window;
     window.show();
     window.activateWindow();  // a program just started takes the keyboard
-    warmUp.finish();          // long done: the controls' text waited for the bus
+    warmUp.finish();          // long done: Qt's font database waited for it
     return QApplication::exec();
 }
