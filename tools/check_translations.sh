@@ -5,7 +5,9 @@ lupdate=$1 source=$2
 copy=$(mktemp -d)
 trap 'rm -rf "$copy"' EXIT
 cp "$source"/translations/*.ts "$copy"
-"$lupdate" -silent -no-obsolete -locations none "$source/src" -ts "$copy"/*.ts
+# English needs only the plural forms of the texts that count; every other language needs all.
+"$lupdate" -silent -no-obsolete -locations none "$source/src" -ts $(ls "$copy"/*.ts | grep -v _en.ts)
+"$lupdate" -silent -no-obsolete -locations none -pluralonly "$source/src" -ts "$copy"/tallimer_en.ts
 if grep -l 'type="unfinished"' "$copy"/*.ts; then
   echo "texts without a finished translation (run lupdate on translations/):" >&2
   grep -B3 'type="unfinished"' "$copy"/*.ts | grep '<source>' >&2

@@ -78,6 +78,16 @@
 <context>
     <name>tallimer::FileCommands</name>
     <message>
+        <source>Open Calculation...</source>
+        <translatorcomment>Menu item and dialog caption: opens a saved tape (calculation file).</translatorcomment>
+        <translation>Rechnung öffnen...</translation>
+    </message>
+    <message>
+        <source>Save Calculation...</source>
+        <translatorcomment>Menu item and dialog caption: saves the tape to a calculation file.</translatorcomment>
+        <translation>Rechnung speichern...</translation>
+    </message>
+    <message>
         <source>Cannot write to read only file or drive...</source>
         <translatorcomment>Shown whenever opening or saving a calculation file fails, whatever the reason.</translatorcomment>
         <translation>Schreibgeschützte Datei oder Laufwerk: Schreiben nicht möglich...</translation>
@@ -106,16 +116,6 @@
 </context>
 <context>
     <name>tallimer::Rolling_Caculator</name>
-    <message>
-        <source>Open Calculation...</source>
-        <translatorcomment>Menu item and dialog caption: opens a saved tape (calculation file).</translatorcomment>
-        <translation>Rechnung öffnen...</translation>
-    </message>
-    <message>
-        <source>Save Calculation...</source>
-        <translatorcomment>Menu item and dialog caption: saves the tape to a calculation file.</translatorcomment>
-        <translation>Rechnung speichern...</translation>
-    </message>
     <message>
         <source>There is no printer: set up a default printer to print the calculation.</source>
         <translation>Kein Drucker vorhanden: Richten Sie einen Standarddrucker ein, um die Rechnung zu drucken.</translation>
@@ -190,14 +190,13 @@
         <translatorcomment>Total menu item: the total box shows the most frequent value of the tape (statistical mode).</translatorcomment>
         <translation>Modalwert...</translation>
     </message>
-    <message>
-        <source>1 line of the clipboard was not pasted.</source>
-        <translation>1 Zeile der Zwischenablage wurde nicht eingefügt.</translation>
-    </message>
-    <message>
-        <source>%1 lines of the clipboard were not pasted.</source>
-        <translatorcomment>%1 is a number of lines, 2 or more.</translatorcomment>
-        <translation>%1 Zeilen der Zwischenablage wurden nicht eingefügt.</translation>
+    <message numerus="yes">
+        <source>%n line(s) of the clipboard were not pasted.</source>
+        <translatorcomment>%n is the number of lines of a paste that did not fit the tape.</translatorcomment>
+        <translation>
+            <numerusform>%n Zeile der Zwischenablage wurde nicht eingefügt.</numerusform>
+            <numerusform>%n Zeilen der Zwischenablage wurden nicht eingefügt.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Printing is not available: the printing library could not be loaded.</source>

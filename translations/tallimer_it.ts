@@ -78,6 +78,16 @@
 <context>
     <name>tallimer::FileCommands</name>
     <message>
+        <source>Open Calculation...</source>
+        <translatorcomment>Menu item and dialog caption: opens a saved tape (calculation file).</translatorcomment>
+        <translation>Apri calcolo...</translation>
+    </message>
+    <message>
+        <source>Save Calculation...</source>
+        <translatorcomment>Menu item and dialog caption: saves the tape to a calculation file.</translatorcomment>
+        <translation>Salva calcolo...</translation>
+    </message>
+    <message>
         <source>Cannot write to read only file or drive...</source>
         <translatorcomment>Shown whenever opening or saving a calculation file fails, whatever the reason.</translatorcomment>
         <translation>Impossibile scrivere su un file o un&apos;unità di sola lettura...</translation>
@@ -106,16 +116,6 @@
 </context>
 <context>
     <name>tallimer::Rolling_Caculator</name>
-    <message>
-        <source>Open Calculation...</source>
-        <translatorcomment>Menu item and dialog caption: opens a saved tape (calculation file).</translatorcomment>
-        <translation>Apri calcolo...</translation>
-    </message>
-    <message>
-        <source>Save Calculation...</source>
-        <translatorcomment>Menu item and dialog caption: saves the tape to a calculation file.</translatorcomment>
-        <translation>Salva calcolo...</translation>
-    </message>
     <message>
         <source>There is no printer: set up a default printer to print the calculation.</source>
         <translation>Nessuna stampante: configurare una stampante predefinita per stampare il calcolo.</translation>
@@ -190,14 +190,13 @@
         <translatorcomment>Total menu item: the total box shows the most frequent value of the tape (statistical mode).</translatorcomment>
         <translation>Moda...</translation>
     </message>
-    <message>
-        <source>1 line of the clipboard was not pasted.</source>
-        <translation>1 riga degli appunti non è stata incollata.</translation>
-    </message>
-    <message>
-        <source>%1 lines of the clipboard were not pasted.</source>
-        <translatorcomment>%1 is a number of lines, 2 or more.</translatorcomment>
-        <translation>%1 righe degli appunti non sono state incollate.</translation>
+    <message numerus="yes">
+        <source>%n line(s) of the clipboard were not pasted.</source>
+        <translatorcomment>%n is the number of lines of a paste that did not fit the tape.</translatorcomment>
+        <translation>
+            <numerusform>%n riga degli appunti non è stata incollata.</numerusform>
+            <numerusform>%n righe degli appunti non sono state incollate.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Printing is not available: the printing library could not be loaded.</source>

@@ -55,14 +55,14 @@ LoadSave& FileCommands::loadSave() {
     return *m_dialog;
 }
 
+QString FileCommands::commandText(std::int16_t Index) {
+    return Index == 0 ? tr("Open Calculation...") : tr("Save Calculation...");
+}
+
 void FileCommands::LD_Click(std::int16_t Index) {
     if (Index < 5) {
-        const QString caption =
-            Index == 0
-                ? QCoreApplication::translate("tallimer::Rolling_Caculator", "Open Calculation...")
-                : QCoreApplication::translate("tallimer::Rolling_Caculator", "Save Calculation...");
         LoadSave& dialog = loadSave();
-        dialog.setWindowTitle(caption);
+        dialog.setWindowTitle(commandText(Index));
         dialog.Command1(1).setCaption(Index == 0 ? LoadSave::tr("Open") : LoadSave::tr("Save"));
         dialog.setCalcFilePath(CalcFilePath);
         showDialog(dialog);

@@ -43,6 +43,8 @@ public:
 
     // 0 opens through the dialog, 1 saves through it, 5 opens CalcFilePath without it.
     void LD_Click(std::int16_t Index);
+    // The command's text, translated: the window's menu item and the dialog's title (0 or 1).
+    static QString commandText(std::int16_t Index);
     // The start-up file: the program's arguments joined by blanks, when they name a ".Clc"
     // file, are opened with index 5.
     void openStartupFile(const QStringList& arguments);

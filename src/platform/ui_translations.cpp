@@ -30,11 +30,10 @@ void install(const char* name, const QLocale& locale, const QString& prefix,
 
 void installTranslations(const QStringList& uiLanguages, const QString& folder) {
     removeTranslations();
-    // The English source texts need no file: English stops the search like a translation.
     for (const QString& language : uiLanguages) {
         const QLocale locale(language);
         if (locale.language() == QLocale::English || locale.language() == QLocale::C) {
-            return;
+            break;
         }
         install("tallimer", locale, QStringLiteral("tallimer"), folder);
         if (installed("tallimer") != nullptr) {
@@ -43,6 +42,9 @@ void installTranslations(const QStringList& uiLanguages, const QString& folder) 
             return;
         }
     }
+    // English, asked for or for want of another: the source texts, and the plural forms of the
+    // texts that count.
+    install("tallimer", QLocale(QLocale::English), QStringLiteral("tallimer"), folder);
 }
 
 void removeTranslations() {

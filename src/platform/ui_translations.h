@@ -6,8 +6,9 @@
 namespace tallimer {
 
 // Installs the program's translation for the first of the given UI languages that has one,
-// and Qt's own qtbase translation for Qt's dialogs. A language without a translation, or a
-// missing or broken file, leaves the English texts. Needs a QCoreApplication.
+// and Qt's own qtbase translation for Qt's dialogs. English, a language without a translation,
+// or a missing or broken file gives the English texts, with the English plural forms. Needs a
+// QCoreApplication.
 void installTranslations(const QStringList& uiLanguages, const QString& folder);
 
 // Removes what installTranslations put in, so the texts are English again.

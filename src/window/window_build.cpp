@@ -105,8 +105,8 @@ void Rolling_Caculator::createMenus() {
     m.E_m = bar->addMenu(tr("Options"));
     m.Clear_Total = m.E_m->addAction(tr("Clear All..."));
     m.E_m->addSeparator();
-    m.LD[0] = m.E_m->addAction(tr("Open Calculation..."));
-    m.LD[1] = m.E_m->addAction(tr("Save Calculation..."));
+    m.LD[0] = m.E_m->addAction(FileCommands::commandText(0));
+    m.LD[1] = m.E_m->addAction(FileCommands::commandText(1));
     m.E_m->addSeparator();
     m.C_m = m.E_m->addAction(tr("Copy Numbers..."));
     m.P_m = m.E_m->addAction(tr("Paste Numbers..."));

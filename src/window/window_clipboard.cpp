@@ -1,5 +1,8 @@
 // "Copy Numbers..." and "Paste Numbers...": the system clipboard's plain text handed to and
 // from the calculator, and the message when a paste does not fit the tape.
+#include <algorithm>
+#include <climits>
+
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -11,11 +14,10 @@ namespace tallimer {
 namespace {
 
 QString lostLinesText(qsizetype lost) {
-    return lost == 1 ? QCoreApplication::translate("tallimer::Rolling_Caculator",
-                                                   "1 line of the clipboard was not pasted.")
-                     : QCoreApplication::translate("tallimer::Rolling_Caculator",
-                                                   "%1 lines of the clipboard were not pasted.")
-                           .arg(lost);
+    const int count = static_cast<int>(std::min<qsizetype>(lost, INT_MAX));
+    return QCoreApplication::translate("tallimer::Rolling_Caculator",
+                                       "%n line(s) of the clipboard were not pasted.", nullptr,
+                                       count);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/regional.h"
+#include "platform/ui_translations.h"
 
 // Every test program shares this main: widget tests need an application object, and the
 // offscreen platform lets them run without a display.
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
                     s.secondaryGroup);
         return 0;
     }
+    // English as the program shows it, with its plural forms (where the program's are linked).
+    tallimer::installTranslations({QStringLiteral("en")}, QStringLiteral(":/i18n"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
