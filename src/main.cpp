@@ -45,19 +45,21 @@ int main(int argc, char** argv) {
 
     tallimer::StartupWarmUp warmUp;  // begins before the application: its first part needs no Qt
     QApplication app(argc, argv);
+    warmUp.applicationReady();
     QAccessible::installFactory(tallimer::controlsAccessibleFactory);
     QApplication::setApplicationName(QStringLiteral("Tallimer Calculator"));
     tallimer::installTranslations(QLocale::system().uiLanguages(), QStringLiteral(":/i18n"));
     if (hasArgument(argc, argv, "--controls-gallery")) {
-        const auto gallery = tallimer::showControlsGallery();
         warmUp.finish();
+        const auto gallery = tallimer::showControlsGallery();
         return QApplication::exec();
     }
-    tallimer::Rolling_Caculator::loadFonts();
+    tallimer::Rolling_Caculator::loadFonts();  // while the session bus connects
+    // Before any control asks for the bus, so that which thread opens it never depends on timing.
+    warmUp.finish();
     // Closing the window ends the program: nothing is asked and nothing is saved.
     tallimer::Rolling_Caculator window;
     window.show();
     window.activateWindow();  // a program just started takes the keyboard
-    warmUp.finish();          // long done: Qt's font database waited for it
     return QApplication::exec();
 }

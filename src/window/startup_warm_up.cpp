@@ -2,17 +2,38 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <QDBusConnection>
+
 namespace tallimer {
 
-// Fontconfig builds its configuration once per process, and safely when another thread asks
-// at the same time; Qt's font database then finds it made.
-StartupWarmUp::StartupWarmUp() : m_thread([] { FcInit(); }) {}
+StartupWarmUp::StartupWarmUp()
+    : m_thread([this] {
+          // Fontconfig builds its configuration once per process, and safely when another
+          // thread asks at the same time; Qt's font database then finds it made.
+          FcInit();
+          m_ready.wait();
+          if (m_withQt.load()) {
+              (void)QDBusConnection::sessionBus().isConnected();
+          }
+      }) {}
 
 StartupWarmUp::~StartupWarmUp() {
     finish();
 }
 
+void StartupWarmUp::applicationReady() {
+    if (!m_released) {
+        m_withQt = true;
+        m_released = true;
+        m_ready.count_down();
+    }
+}
+
 void StartupWarmUp::finish() {
+    if (!m_released) {
+        m_released = true;
+        m_ready.count_down();
+    }
     if (m_thread.joinable()) {
         m_thread.join();
     }

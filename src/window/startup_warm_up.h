@@ -1,24 +1,36 @@
 #pragma once
 
+#include <atomic>
+#include <latch>
 #include <thread>
 
 namespace tallimer {
 
 // Start-up work that keeps the main thread waiting without needing it, done on a thread of
 // its own: the fontconfig files and caches, which need nothing from Qt, while the application
-// connects to the display. The session bus is left to the main thread, which opens it when
-// accessibility first asks, so that Qt holds its messages back until the event loop runs.
+// connects to the display; then, once the application exists, the session bus connection that
+// the first text waits for (accessibility asks for the bus; with no bus in the environment,
+// finding one may mean starting a daemon), while the main thread loads the window's fonts.
+// Qt makes one session connection per process and holds back the dispatch of one that the main
+// thread opens: so the main thread joins before anything of its own can ask for the bus, and the
+// connection is this thread's at every start.
 class StartupWarmUp {
 public:
     StartupWarmUp();
-    ~StartupWarmUp();  // joins
+    ~StartupWarmUp();  // lets an unstarted Qt part go and joins
     StartupWarmUp(const StartupWarmUp&) = delete;
     StartupWarmUp& operator=(const StartupWarmUp&) = delete;
 
-    // Joins the thread; call before the application object is destroyed.
+    // Call once the QGuiApplication has been constructed.
+    void applicationReady();
+    // Joins the thread: before the first control is made, and before the application object is
+    // destroyed.
     void finish();
 
 private:
+    std::latch m_ready{1};
+    std::atomic<bool> m_withQt{false};
+    bool m_released = false;
     std::thread m_thread;
 };
 
