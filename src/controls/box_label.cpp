@@ -12,6 +12,9 @@ BoxLabel::BoxLabel(const QColor& fill, const QColor& border, QWidget* parent)
     setAutoFillBackground(true);
     QPalette look = palette();
     look.setColor(QPalette::Window, fill);
+    // Black, as on the default palette: a scheme's text colour is meant for its own
+    // backgrounds, and a dark one's would vanish on a light fill.
+    look.setColor(QPalette::WindowText, Qt::black);
     setPalette(look);
 }
 

@@ -6,7 +6,8 @@
 namespace tallimer {
 
 // A label on a filled box with a one-pixel border, as a style sheet would draw it, without
-// the cost of style sheets: they load and polish through a style of their own.
+// the cost of style sheets: they load and polish through a style of their own. Its text is
+// black unless set otherwise, whatever the palette.
 class BoxLabel : public QLabel {
 public:
     BoxLabel(const QColor& fill, const QColor& border, QWidget* parent = nullptr);

@@ -69,6 +69,7 @@ std::unique_ptr<QWidget> showControlsGallery() {
     // A warm container colour, so the transparent corners show.
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, QColor(255, 224, 192));
+    palette.setColor(QPalette::WindowText, Qt::black);  // the headings, on that fixed colour
     window->setPalette(palette);
     window->setAutoFillBackground(true);
 

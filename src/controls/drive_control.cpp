@@ -151,12 +151,17 @@ void DriveControl::clearSurface() {
     m_Surface = m_Background;
 }
 
-int DriveControl::drawRow(QPainter& painter, int index, int top) {
+int DriveControl::drawRow(QPainter& painter, int index, int top, bool onSystemColour) {
     const RowLook look = lookOf(m_entries.types[static_cast<std::size_t>(index)]);
     QFont rowFont = font();
     rowFont.setBold(index == m_SelectedEntry);
     painter.setFont(rowFont);
-    painter.setPen(QColor::fromRgb(rgbFromOle(look.colour)));
+    QRgb colour = rgbFromOle(look.colour);
+    if (onSystemColour) {
+        colour = textOnSystemBackground(colour, rgbFromOle(kSystemWindowBackground),
+                                        palette().color(QPalette::Text).rgb());
+    }
+    painter.setPen(QColor::fromRgb(colour));
     painter.drawImage(0, top + pixels(kIconDrop), pImage[static_cast<std::size_t>(look.icon)]);
     const QFontMetrics metrics(rowFont);
     painter.drawText(pixels(kTextLeft), top + metrics.ascent(),
@@ -216,7 +221,7 @@ void DriveControl::paintFeedback(float x, float y, bool press) {
         const bool inside = active && bandTop < y && y < bandTop + m_RowHeight;
         painter.fillRect(QRect(left, top, right - left, m_rowPixels),
                          inside ? highlight : background);
-        top = drawRow(painter, index, top);
+        top = drawRow(painter, index, top, press && !inside);
     }
     update();
 }

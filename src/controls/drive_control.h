@@ -99,7 +99,7 @@ private:
     void layOut();
     void sFiles_Change();
     // Draws entry `index` with its top at `top` pixels; returns the next row's top.
-    int drawRow(QPainter& painter, int index, int top);
+    int drawRow(QPainter& painter, int index, int top, bool onSystemColour = false);
     // Repaints the visible rows over what is there, the band under the pointer in `highlight`.
     void paintFeedback(float x, float y, bool press);
     void clearSurface();

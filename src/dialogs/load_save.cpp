@@ -60,8 +60,13 @@ LoadSave::LoadSave(QWidget* owner, DriveControl::Sources sources)
     place(*m_Label1, 405, 3555, 1110, 270);
     m_Label1->setFont(arial(11.25, true));
     m_Label1->setAutoFillBackground(true);
-    setColour(*m_Label1, QPalette::WindowText, kLabelText);
     setColour(*m_Label1, QPalette::Window, kSystemWindowBackground);
+    QPalette labelLook = m_Label1->palette();
+    labelLook.setColor(
+        QPalette::WindowText,
+        textOnSystemBackground(rgbFromOle(kLabelText), rgbFromOle(kSystemWindowBackground),
+                               labelLook.color(QPalette::Text).rgb()));
+    m_Label1->setPalette(labelLook);
     // Names the box for a screen reader; the caption has no mnemonic, so nothing shows.
     m_Label1->setBuddy(m_txtSearchSpec);
 

@@ -167,6 +167,7 @@ void Rolling_Caculator::createTotalBox() {
     t.Op11->setContentsMargins(0, 2, 0, 0);
     t.Op11->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     t.Op11->setAttribute(Qt::WA_TranslucentBackground);
+    setColour(*t.Op11, QPalette::WindowText, kBlackText);  // on the frame's fixed grey
 
     t.TotalAmount = new QLineEdit(QCoreApplication::translate("Total", "Total..."), client);
     t.TotalAmount->setAccessibleName(QStringLiteral("Total"));
@@ -178,6 +179,7 @@ void Rolling_Caculator::createTotalBox() {
     // Only the commands write the total; it still takes the focus, so M+ can store it.
     t.TotalAmount->setReadOnly(true);
     setColour(*t.TotalAmount, QPalette::Base, kWhite);
+    setColour(*t.TotalAmount, QPalette::Text, kBlackText);  // on a fixed colour, as the rows
     t.TotalAmount->installEventFilter(this);
 }
 

@@ -50,9 +50,21 @@ fi
 silent desktop-file-validate "$share/applications/$id.desktop"
 silent xmllint --noout "$share/metainfo/$id.metainfo.xml" "$share/mime/packages/$id.xml" \
   "$share/icons/hicolor/scalable/apps/$id.svg"
-appstreamcli validate --no-net --strict "$share/metainfo/$id.metainfo.xml" >/dev/null ||
-  fail "appstreamcli validate"
-appstreamcli validate-tree --no-net "$root/usr" >/dev/null || fail "appstreamcli validate-tree"
+# AppStream's checks, less two messages that cannot be helped: AppStream 1.0 (Debian 13) warns
+# that there is no homepage, and the project has no public page to name (an invented one would
+# send people nowhere); AppStream 0.16 (Debian 12) predates the <developer> tag that 1.0 asks for.
+accepted=$'W url-homepage-missing\nI unknown-tag developer'
+appstream() {
+  local report issues
+  report=$("$@" 2>&1 || true)
+  issues=$(sed -nE 's/^ *([EWI]): [^:]*:[^:]*: /\1 /p' <<<"$report" | grep -vxF "$accepted" || true)
+  if [[ -n $issues || $report != *"Validation "* ]]; then
+    fail "$*"
+    printf '%s\n' "$report" >&2
+  fi
+}
+appstream appstreamcli validate --no-net --strict "$share/metainfo/$id.metainfo.xml"
+appstream appstreamcli validate-tree --no-net "$root/usr"
 
 # PNG width and height are the big-endian words at bytes 16 and 20.
 for size in 32 48 128; do
@@ -91,8 +103,9 @@ grep -qx "$type=$id.desktop;" "$share/applications/mimeinfo.cache" ||
 man=$share/man/man1/tallimer.1
 silent groff -man -ww -z -Tutf8 "$man"
 options() { grep -oE -- '--[a-z][a-z-]*' | LC_ALL=C sort -u; }
-# A wide line leaves no option broken at its hyphens.
-man_text=$(groff -man -Tascii -rLL=1000n "$man" 2>/dev/null | sed 's/.\x08//g')
+# A wide line leaves no option broken at its hyphens; -P-cbou asks for plain text, neither the
+# escape sequences of groff 1.23 nor the overstrikes of 1.22.
+man_text=$(groff -man -Tascii -P-cbou -rLL=1000n "$man" 2>/dev/null)
 help_text=$("$root/usr/bin/tallimer" --help)
 if [[ $(options <<<"$man_text") != "$(options <<<"$help_text")" ]]; then
   fail "the manual page and --help list different options:"$'\n'"$(diff \
