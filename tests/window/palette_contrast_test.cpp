@@ -156,15 +156,15 @@ const TextCase kTexts[] = {
     {"TotalBox",
      [](PaletteContrastTest& t) {
          t.window->setTotalText(QStringLiteral("1241.5"));
-         return plain(drawn(*t.window->parts().total.TotalAmount));
+         return plain(drawn(*t.window->partsAllRowsMade().total.TotalAmount));
      }},
     {"TotalBoxInMemoryColour",
      [](PaletteContrastTest& t) {
          t.window->setTotalText(QStringLiteral("1241.5"));
          t.window->setTotalBackground(kMemoryColour);
-         return plain(drawn(*t.window->parts().total.TotalAmount));
+         return plain(drawn(*t.window->partsAllRowsMade().total.TotalAmount));
      }},
-    {"Equals", [](PaletteContrastTest& t) { return plain(drawn(*t.window->parts().total.Op11)); }},
+    {"Equals", [](PaletteContrastTest& t) { return plain(drawn(*t.window->partsAllRowsMade().total.Op11)); }},
     {"RowWithCaret",
      [](PaletteContrastTest& t) {
          t.row(0)->setFocus();
@@ -199,7 +199,7 @@ const TextCase kTexts[] = {
     {"MemoryDisplay",
      [](PaletteContrastTest& t) {
          t.window->setMemoryText(QStringLiteral("1241.5"));
-         return plain(drawn(*t.window->parts().keypad.M_Buff, 1));
+         return plain(drawn(*t.window->partsAllRowsMade().keypad.M_Buff, 1));
      }},
     {"DialogList",
      [](PaletteContrastTest& t) {
