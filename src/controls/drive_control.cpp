@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QDir>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -63,7 +62,10 @@ DriveControl::Sources DriveControl::systemSources() {
 }
 
 DriveControl::DriveControl(QWidget* parent, Sources sources)
-    : QWidget(parent), m_sources(std::move(sources)) {
+    : QWidget(parent),
+      m_sources(std::move(sources)),
+      m_folder(processFolder()),
+      m_reachable(m_folder) {
     setFont(arial(15.75));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // the hover feedback
@@ -80,7 +82,7 @@ DriveControl::DriveControl(QWidget* parent, Sources sources)
             [this](std::int16_t& keyCode, std::int16_t&) { moveByKey(keyCode); });
 
     resize(pixels(kDefaultWidth), pixels(kDefaultHeight));
-    // The current folder, unless the owner lists one first (as the dialog does when shown).
+    // The start folder, unless the owner lists one first (as the dialog does when shown).
     m_pending = true;
     const std::uint64_t generation = ++m_generation;
     QMetaObject::invokeMethod(
@@ -152,15 +154,15 @@ void DriveControl::clearSurface() {
 }
 
 int DriveControl::drawRow(QPainter& painter, int index, int top) {
-    const RowLook look = lookOf(m_entries.types[static_cast<std::size_t>(index)]);
+    const DriveEntry& entry = m_entries.rows[static_cast<std::size_t>(index)];
+    const RowLook look = lookOf(entry.type);
     QFont rowFont = font();
     rowFont.setBold(index == m_SelectedEntry);
     painter.setFont(rowFont);
     painter.setPen(QColor::fromRgb(rgbFromOle(look.colour)));
     painter.drawImage(0, top + pixels(kIconDrop), pImage[static_cast<std::size_t>(look.icon)]);
     const QFontMetrics metrics(rowFont);
-    painter.drawText(pixels(kTextLeft), top + metrics.ascent(),
-                     m_entries.names[static_cast<std::size_t>(index)]);
+    painter.drawText(pixels(kTextLeft), top + metrics.ascent(), entry.name);
     return top + m_rowPixels;
 }
 

@@ -28,13 +28,12 @@ struct Volume {
     bool floppy = false;  // on a /dev/fd* device
 };
 
-// What the mount table and the volume itself say about one mount.
+// What the mount table says about one mount, and the label udev knows its device by.
 struct MountFacts {
     QString root;
     QByteArray device;
     QByteArray fileSystemType;
     QString label;
-    bool ready = true;
 };
 
 // The volume a mount stands for, or nothing for a pseudo file system (proc, sysfs, cgroup...),
