@@ -32,12 +32,6 @@ QString linkTarget(const QString& path) {
     return node.isSymLink() ? node.symLinkTarget() : path;
 }
 
-// The device node behind a mount's device, for /dev devices only: any other device string
-// (srv:/export, tmpfs, a folder of a FUSE mount) is a name, not something to look up.
-QString deviceNode(const QByteArray& device) {
-    return device.startsWith("/dev/") ? linkTarget(QString::fromLocal8Bit(device)) : QString();
-}
-
 // Device node to volume label, from the links udev keeps in /dev/disk/by-label.
 QHash<QString, QString> deviceLabels() {
     QHash<QString, QString> labels;
@@ -51,6 +45,10 @@ QHash<QString, QString> deviceLabels() {
 }
 
 }  // namespace
+
+QString deviceNode(const QByteArray& device) {
+    return device.startsWith("/dev/") ? linkTarget(QString::fromLocal8Bit(device)) : QString();
+}
 
 bool isRemovableDevice(const QByteArray& device, const QString& sysRoot) {
     // /dev/disk/by-label/... and /dev/mapper/... are links to the device proper.

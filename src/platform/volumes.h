@@ -41,6 +41,11 @@ struct MountFacts {
 std::optional<Volume> volumeFromMount(const MountFacts& mount,
                                       const QString& sysRoot = QStringLiteral("/sys"));
 
+// The device node behind a mount's device, for /dev devices only (a link there is followed by
+// its text): any other device string (srv:/export, tmpfs, a folder of a FUSE mount) is a name,
+// never looked up, least of all in the current folder, which may be on a dead mount.
+QString deviceNode(const QByteArray& device);
+
 // True when /sys says the block device behind `device` (a partition's disk included) is
 // removable.
 bool isRemovableDevice(const QByteArray& device, const QString& sysRoot);

@@ -80,6 +80,17 @@ const MountCase kMounts[] = {
 INSTANTIATE_TEST_SUITE_P(Mounts, VolumeFromMount, ::testing::ValuesIn(kMounts),
                          test_names::ByName{});
 
+TEST(DeviceNode, OnlyDevDevicesAreLookedUp) {
+    // A relative device name that the current folder holds: still only a name.
+    QFile local(QStringLiteral("tmpfs"));
+    ASSERT_TRUE(local.open(QIODevice::WriteOnly));
+    for (const char* name : {"tmpfs", "srv:/export", "portal", "//srv/share"}) {
+        EXPECT_EQ(deviceNode(name).toStdString(), "") << name;
+    }
+    local.remove();
+    EXPECT_EQ(deviceNode("/dev/tallimer-none"), QStringLiteral("/dev/tallimer-none"));
+}
+
 TEST(MountedVolumes, RootFirstAndNoPseudoFileSystems) {
     const std::vector<Volume> volumes = mountedVolumes();
     ASSERT_FALSE(volumes.empty());
