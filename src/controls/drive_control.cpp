@@ -58,7 +58,10 @@ RowLook lookOf(std::int32_t code) {
 }  // namespace
 
 DriveControl::Sources DriveControl::systemSources() {
-    return {&mountedVolumes, [] { return qEnvironmentVariable("HOME"); }};
+    return {[] { return mountedVolumes(false); },
+            [] { return qEnvironmentVariable("HOME"); },
+            {},
+            [] { return mountedVolumes(true); }};
 }
 
 DriveControl::DriveControl(QWidget* parent, Sources sources)

@@ -36,13 +36,16 @@ class DriveControl : public QWidget {
 public:
     // Where the drives, the home folder and a folder's entries come from; tests hand in
     // fixed ones. `list` runs on a worker thread, as a hung file system may never answer; when
-    // empty, the folder is read from the file system. `volumes` reads the mount tables only.
+    // empty, the folder is read from the file system. `volumes` reads the mount tables only;
+    // `volumeDetails`, when given, runs on a worker too and gives the same volumes with their
+    // labels and kinds, which replace the drives shown once they arrive.
     struct Sources {
         std::function<std::vector<Volume>()> volumes;
         std::function<QString()> home;
         std::function<FolderListing(const QString& folder,
                                     const std::function<bool(QStringView)>& wantFile)>
             list{};
+        std::function<std::vector<Volume>()> volumeDetails{};
     };
     static Sources systemSources();
 
@@ -125,13 +128,20 @@ private:
 
     // Listing (drive_control_listing.cpp): draws the rows of `folder` when they arrive.
     void showListing(const QString& folder, bool opened, std::vector<DriveEntry>& rows);
+    // The drives to show: the last details while they name the same mounts as the tables.
+    std::vector<Volume> currentVolumes();
+    void showVolumeDetails(std::vector<Volume>& details);
 
     Sources m_sources;
     DriveEntries m_entries;
     std::uint64_t m_generation = 0;  // of the listing last asked for
     bool m_pending = false;
-    QString m_folder;     // listed, or being listed
-    QString m_reachable;  // the last folder whose listing could be read
+    QString m_folder;               // listed, or being listed
+    QString m_reachable;            // the last folder whose listing could be read
+    std::vector<Volume> m_volumes;  // as shown
+    std::vector<Volume> m_details;  // the last details that arrived
+    QObject m_volumeJobs;           // asks for the details, apart from the listings
+    QString m_home;
     std::int32_t m_RowsVisible = 0;
     std::int32_t m_RowHeight = 0;
     std::int32_t m_SelectedEntry = -1;

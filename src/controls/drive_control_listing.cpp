@@ -1,6 +1,8 @@
 // DriveControl's listing: the folder is read by the file service and drawn when it arrives.
 #include <QDir>
 
+#include <algorithm>
+
 #include "controls/drive_control.h"
 #include "platform/file_service.h"
 
@@ -21,16 +23,20 @@ void DriveControl::GetDir(QString& PathDir) {
     } else {
         m_folder = QDir::cleanPath(QDir::isAbsolutePath(PathDir) ? PathDir : inFolder(PathDir));
     }
-    const std::vector<Volume> volumes =
-        m_sources.volumes ? m_sources.volumes() : std::vector<Volume>{};
-    const QString home = m_sources.home ? m_sources.home() : QString();
-    m_entries = placeEntries(volumes, home);
+    m_volumes = currentVolumes();
+    m_home = m_sources.home ? m_sources.home() : QString();
+    m_entries = placeEntries(m_volumes, m_home);
     m_SelectedEntry = -1;
     m_pending = true;
     ++m_generation;
     layOut();
     announce(QAccessible::ObjectReorder);
 
+    if (m_sources.volumeDetails) {
+        FileService::instance().run(
+            &m_volumeJobs, QStringLiteral("volumes"), m_sources.volumeDetails,
+            [this](std::vector<Volume>& details) { showVolumeDetails(details); });
+    }
     // The same folder and filter still being read, perhaps for good, is not read again.
     const QString folder = m_folder;
     FileService::instance().run(
@@ -58,6 +64,36 @@ void DriveControl::showListing(const QString& folder, bool opened, std::vector<D
     m_pending = false;
     layOut();
     announce(QAccessible::ObjectReorder);
+}
+
+namespace {
+
+bool sameRoots(const std::vector<Volume>& a, const std::vector<Volume>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const Volume& x, const Volume& y) { return x.root == y.root; });
+}
+
+}  // namespace
+
+std::vector<Volume> DriveControl::currentVolumes() {
+    std::vector<Volume> volumes = m_sources.volumes ? m_sources.volumes() : std::vector<Volume>{};
+    return sameRoots(volumes, m_details) ? m_details : volumes;
+}
+
+void DriveControl::showVolumeDetails(std::vector<Volume>& details) {
+    if (!sameRoots(details, m_volumes)) {
+        return;  // the mounts have changed since: the next listing asks again
+    }
+    m_details = std::move(details);
+    const std::vector<DriveEntry> places = placeEntries(m_volumes, m_home).rows;
+    const std::vector<DriveEntry> detailed = placeEntries(m_details, m_home).rows;
+    m_volumes = m_details;
+    if (places.size() != detailed.size() || m_entries.rows.size() < places.size() ||
+        !std::equal(places.begin(), places.end(), m_entries.rows.begin())) {
+        return;
+    }
+    std::copy(detailed.begin(), detailed.end(), m_entries.rows.begin());
+    sFiles_Change();
 }
 
 QString DriveControl::FileExtention(const QString& Pattern) {

@@ -83,7 +83,7 @@ std::optional<Volume> volumeFromMount(const MountFacts& mount, const QString& sy
         volume.type = DriveType::Network;
     } else if (listed(type, kOpticalTypes)) {
         volume.type = DriveType::Optical;
-    } else if (isRemovableDevice(mount.device, sysRoot)) {
+    } else if (!sysRoot.isEmpty() && isRemovableDevice(mount.device, sysRoot)) {
         volume.type = DriveType::Removable;
     } else {
         volume.type = DriveType::Fixed;
@@ -91,7 +91,7 @@ std::optional<Volume> volumeFromMount(const MountFacts& mount, const QString& sy
     return volume;
 }
 
-std::vector<Volume> mountedVolumes() {
+std::vector<Volume> mountedVolumes(bool deviceFacts) {
     // The tables only: a statfs of a hung network mount would never return.
     const auto read = [](const QString& path) {
         QFile file(path);
@@ -104,11 +104,13 @@ std::vector<Volume> mountedVolumes() {
                      [](const MountFacts& a, const MountFacts& b) { return a.root < b.root; });
 
     std::vector<Volume> volumes{Volume{QStringLiteral("/"), {}, DriveType::Fixed, false}};
-    const QHash<QString, QString> labels = deviceLabels();
+    const QHash<QString, QString> labels = deviceFacts ? deviceLabels() : QHash<QString, QString>();
+    const QString sysRoot = deviceFacts ? QStringLiteral("/sys") : QString();
     for (MountFacts& mount : mounts) {
-        const QString node = deviceNode(mount.device);
+        const QString node = deviceFacts ? deviceNode(mount.device) : QString();
         mount.label = node.isEmpty() ? QString() : labels.value(node);
-        if (auto volume = volumeFromMount(mount); volume && volume->root != volumes.back().root) {
+        if (auto volume = volumeFromMount(mount, sysRoot);
+            volume && volume->root != volumes.back().root) {
             volumes.push_back(*volume);
         }
     }

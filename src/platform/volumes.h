@@ -37,7 +37,8 @@ struct MountFacts {
 };
 
 // The volume a mount stands for, or nothing for a pseudo file system (proc, sysfs, cgroup...),
-// which is no drive. `sysRoot` is where /sys is, so tests can hand in a tree of their own.
+// which is no drive. `sysRoot` is where /sys is, so tests can hand in a tree of their own; with
+// "" removable devices are not told apart from fixed ones.
 std::optional<Volume> volumeFromMount(const MountFacts& mount,
                                       const QString& sysRoot = QStringLiteral("/sys"));
 
@@ -50,7 +51,9 @@ QString deviceNode(const QByteArray& device);
 // removable.
 bool isRemovableDevice(const QByteArray& device, const QString& sysRoot);
 
-// The mounted real volumes, the file system root first, then in mount path order.
-std::vector<Volume> mountedVolumes();
+// The mounted real volumes, the file system root first, then in mount path order. Without
+// `deviceFacts`, from the mount tables alone (no labels, no removable drives), as the GUI
+// thread may read them; with them, from udev's links under /dev and from /sys too.
+std::vector<Volume> mountedVolumes(bool deviceFacts = true);
 
 }  // namespace tallimer

@@ -169,6 +169,24 @@ TEST_F(DriveControlTest, DriveAndHomeEntriesListTheirFolders) {
     EXPECT_EQ(control->folder(), root);
 }
 
+TEST_F(DriveControlTest, DriveLabelsAndKindsArriveFromAWorker) {
+    DriveControl::Sources sources{
+        [] {
+            return std::vector<Volume>{{"/media/stick", "", DriveType::Fixed, false}};
+        },
+        [] { return QString(); },
+        {},
+        [] {
+            return std::vector<Volume>{{"/media/stick", "STICK", DriveType::Removable, false}};
+        }};
+    control = std::make_unique<DriveControl>(nullptr, sources);
+    QString start = root;
+    control->GetDir(start);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return names()[1] == "/media/stick <STICK>"; }));
+    listed();
+    EXPECT_EQ(types()[1], kEntryDriveBase + static_cast<std::int32_t>(DriveType::Removable));
+}
+
 struct RangeCase {
     const char* name;
     int entries;
