@@ -58,6 +58,10 @@ public:
     void GetDir(QString& PathDir);
     // The folder listed or being listed, an absolute path.
     const QString& folder() const { return m_folder; }
+    // The files of the folder's last listing that has arrived; none before one has.
+    std::vector<QString> listedFiles() const {
+        return m_finishedFolder == m_folder ? m_finishedFiles : std::vector<QString>{};
+    }
     // True while the folder listed is still being read.
     bool listingPending() const { return m_pending; }
     // Sets the file filter and lists the current folder again.
@@ -142,6 +146,8 @@ private:
     std::vector<Volume> m_details;  // the last details that arrived
     QObject m_volumeJobs;           // asks for the details, apart from the listings
     QString m_home;
+    QString m_finishedFolder;  // of the last listing that arrived, and its files
+    std::vector<QString> m_finishedFiles;
     std::int32_t m_RowsVisible = 0;
     std::int32_t m_RowHeight = 0;
     std::int32_t m_SelectedEntry = -1;

@@ -58,6 +58,13 @@ void DriveControl::showListing(const QString& folder, bool opened, std::vector<D
     if (opened) {
         m_reachable = folder;
     }
+    m_finishedFolder = folder;
+    m_finishedFiles.clear();
+    for (const DriveEntry& row : rows) {
+        if (row.type == kEntryFile || row.type == kEntryReadOnlyFile) {
+            m_finishedFiles.push_back(row.name);
+        }
+    }
     m_entries.rows.insert(m_entries.rows.end(), std::make_move_iterator(rows.begin()),
                           std::make_move_iterator(rows.end()));
     m_SelectedEntry = -1;

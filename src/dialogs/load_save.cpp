@@ -24,24 +24,16 @@ constexpr std::uint32_t kDialogBack = 0x00F0F0F0;
 constexpr std::uint32_t kLabelText = 0x00404040;
 
 // b.CLC and b.Clc are two files here, and the list shows ".Clc" files in any letter case: a
-// name the listed folder holds only in another case names the file listed. Only a finished
-// listing says what the folder holds.
-QString inListedCase(const QString& path, const DriveControl& list) {
-    if (path.contains(u'/') || list.listingPending()) {
+// name the listed folder holds only in another case names the file listed. Only a listing
+// that has arrived says what the folder holds, never one still being read.
+QString inListedCase(const QString& path, const std::vector<QString>& files) {
+    if (path.contains(u'/') || std::find(files.begin(), files.end(), path) != files.end()) {
         return path;
     }
-    const std::vector<DriveEntry>& rows = list.Entries();
-    const auto isFile = [](const DriveEntry& row) {
-        return row.type == kEntryFile || row.type == kEntryReadOnlyFile;
-    };
-    if (std::any_of(rows.begin(), rows.end(),
-                    [&](const DriveEntry& row) { return isFile(row) && row.name == path; })) {
-        return path;
-    }
-    const auto other = std::find_if(rows.begin(), rows.end(), [&](const DriveEntry& row) {
-        return isFile(row) && row.name.compare(path, Qt::CaseInsensitive) == 0;
+    const auto other = std::find_if(files.begin(), files.end(), [&path](const QString& name) {
+        return name.compare(path, Qt::CaseInsensitive) == 0;
     });
-    return other != rows.end() ? other->name : path;
+    return other != files.end() ? *other : path;
 }
 
 }  // namespace
@@ -160,7 +152,7 @@ void LoadSave::Command1_Click(int index) {
     if (QFileInfo(path).fileName().startsWith(u'.')) {
         return;
     }
-    m_calcFilePath = inListedCase(path, *m_DriveList);
+    m_calcFilePath = inListedCase(path, m_DriveList->listedFiles());
     accept();
 }
 

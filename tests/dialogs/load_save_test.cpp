@@ -1,3 +1,4 @@
+#include <atomic>
 #include <memory>
 
 #include <QApplication>
@@ -173,6 +174,28 @@ TEST_F(LoadSaveTest, AFileInAnotherLetterCaseIsTheFileNamed) {
         QTest::mouseClick(&dialog->Command1(1), Qt::LeftButton);
         EXPECT_EQ(path(), QStringLiteral("b.CLC")) << picked;
     }
+}
+
+TEST_F(LoadSaveTest, ANameIsMatchedAgainstTheListingThatHasArrived) {
+    QFile(dir.path() + QStringLiteral("/b.CLC")).open(QIODevice::WriteOnly);
+    auto gate = std::make_shared<QSemaphore>();
+    auto hold = std::make_shared<std::atomic<bool>>(false);
+    show({[] { return std::vector<Volume>{}; },
+          {},
+          [=](const QString& folder, const std::function<bool(QStringView)>& wanted) {
+              if (*hold) {
+                  gate->tryAcquire(1, 5000);
+              }
+              return listFolder(folder, wanted);
+          }});
+    *hold = true;
+    dialog->DriveList().FileExtention(QStringLiteral(".Clc"));  // read again, slowly
+    ASSERT_TRUE(dialog->DriveList().listingPending());
+    box().clear();
+    QTest::keyClicks(&box(), QStringLiteral("b"));
+    QTest::mouseClick(&dialog->Command1(1), Qt::LeftButton);
+    EXPECT_EQ(path(), QStringLiteral("b.CLC"));
+    gate->release();
 }
 
 TEST_F(LoadSaveTest, DoubleClickOnAFolderOrBelowTheRowsOnlyOpensIt) {
