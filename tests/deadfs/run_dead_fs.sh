@@ -71,7 +71,7 @@ done
 if kill -0 "$program" 2>/dev/null; then
   echo "dead file system test: the program still runs; ending the server"
   end_server
-  for _ in $(seq 50); do
+  for _ in $(seq 200); do
     kill -0 "$program" 2>/dev/null || break
     sleep 0.1
   done
