@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QDir>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -59,11 +58,17 @@ RowLook lookOf(std::int32_t code) {
 }  // namespace
 
 DriveControl::Sources DriveControl::systemSources() {
-    return {&mountedVolumes, [] { return qEnvironmentVariable("HOME"); }};
+    return {[] { return mountedVolumes(false); },
+            [] { return qEnvironmentVariable("HOME"); },
+            {},
+            [] { return mountedVolumes(true); }};
 }
 
 DriveControl::DriveControl(QWidget* parent, Sources sources)
-    : QWidget(parent), m_sources(std::move(sources)) {
+    : QWidget(parent),
+      m_sources(std::move(sources)),
+      m_folder(processFolder()),
+      m_reachable(m_folder) {
     setFont(arial(15.75));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // the hover feedback
@@ -80,7 +85,7 @@ DriveControl::DriveControl(QWidget* parent, Sources sources)
             [this](std::int16_t& keyCode, std::int16_t&) { moveByKey(keyCode); });
 
     resize(pixels(kDefaultWidth), pixels(kDefaultHeight));
-    // The current folder, unless the owner lists one first (as the dialog does when shown).
+    // The start folder, unless the owner lists one first (as the dialog does when shown).
     m_pending = true;
     const std::uint64_t generation = ++m_generation;
     QMetaObject::invokeMethod(
@@ -152,7 +157,8 @@ void DriveControl::clearSurface() {
 }
 
 int DriveControl::drawRow(QPainter& painter, int index, int top, bool onSystemColour) {
-    const RowLook look = lookOf(m_entries.types[static_cast<std::size_t>(index)]);
+    const DriveEntry& entry = m_entries.rows[static_cast<std::size_t>(index)];
+    const RowLook look = lookOf(entry.type);
     QFont rowFont = font();
     rowFont.setBold(index == m_SelectedEntry);
     painter.setFont(rowFont);
@@ -164,8 +170,7 @@ int DriveControl::drawRow(QPainter& painter, int index, int top, bool onSystemCo
     painter.setPen(QColor::fromRgb(colour));
     painter.drawImage(0, top + pixels(kIconDrop), pImage[static_cast<std::size_t>(look.icon)]);
     const QFontMetrics metrics(rowFont);
-    painter.drawText(pixels(kTextLeft), top + metrics.ascent(),
-                     m_entries.names[static_cast<std::size_t>(index)]);
+    painter.drawText(pixels(kTextLeft), top + metrics.ascent(), entry.name);
     return top + m_rowPixels;
 }
 

@@ -27,30 +27,41 @@ class VynVerticalScroll;
 
 // The program's own drive, folder and file browser: drives, the home folder, "..", the
 // folders and the filtered files of the current folder in large rows drawn by the control,
-// with the scroll bar sFiles at the right edge. It navigates by changing the process's current
-// folder, so the folder listed is always the current one. Positions in its events are twips.
+// with the scroll bar sFiles at the right edge. It keeps its folder as a path of its own,
+// starting in the process's current folder, which it never changes; every listing is a job of
+// the file service. Positions in its events are twips.
 class DriveControl : public QWidget {
     Q_OBJECT
 
 public:
     // Where the drives, the home folder and a folder's entries come from; tests hand in
     // fixed ones. `list` runs on a worker thread, as a hung file system may never answer; when
-    // empty, the folder is read from the file system.
+    // empty, the folder is read from the file system. `volumes` reads the mount tables only;
+    // `volumeDetails`, when given, runs on a worker too and gives the same volumes with their
+    // labels and kinds, which replace the drives shown once they arrive.
     struct Sources {
         std::function<std::vector<Volume>()> volumes;
         std::function<QString()> home;
-        std::function<std::vector<FolderEntry>(const QString& folder,
-                                               const std::function<bool(QStringView)>& wantFile)>
+        std::function<FolderListing(const QString& folder,
+                                    const std::function<bool(QStringView)>& wantFile)>
             list{};
+        std::function<std::vector<Volume>()> volumeDetails{};
     };
     static Sources systemSources();
 
     explicit DriveControl(QWidget* parent = nullptr, Sources sources = systemSources());
 
-    // Lists the folder PathDir; with "" the current folder, whose path is written back. The
-    // drives and the home entry are listed at once, the folder's own entries when they have
-    // been read; a newer listing supersedes one still being read.
+    // Lists the folder PathDir (relative to the folder listed); with "" the folder listed, whose
+    // path is written back. The drives and the home entry are listed at once, the folder's own
+    // entries when they have been read; a newer listing supersedes one still being read. A
+    // folder that cannot be read leads back to the last one that could.
     void GetDir(QString& PathDir);
+    // The folder listed or being listed, an absolute path.
+    const QString& folder() const { return m_folder; }
+    // The files of the folder's last listing that has arrived; none before one has.
+    std::vector<QString> listedFiles() const {
+        return m_finishedFolder == m_folder ? m_finishedFiles : std::vector<QString>{};
+    }
     // True while the folder listed is still being read.
     bool listingPending() const { return m_pending; }
     // Sets the file filter and lists the current folder again.
@@ -61,8 +72,7 @@ public:
     QString SelectPath() const { return m_SelectPath; }
 
     // The listing as drawn, for the control's container and its tests.
-    const std::vector<QString>& EntryNames() const { return m_entries.names; }
-    const std::vector<std::int32_t>& EntryTypes() const { return m_entries.types; }
+    const std::vector<DriveEntry>& Entries() const { return m_entries.rows; }
     std::int32_t RowsVisible() const { return m_RowsVisible; }
     std::int32_t RowHeight() const { return m_RowHeight; }  // twips
     std::int32_t SelectedEntry() const { return m_SelectedEntry; }
@@ -117,11 +127,27 @@ private:
     void announce(QAccessible::Event type, int index = 0);
     // PageUp, PageDown, Up and Down move the list; false for any other key.
     bool moveByKey(std::int16_t keyCode);
+    // A name of the folder listed as a full path.
+    QString inFolder(const QString& name) const;
+
+    // Listing (drive_control_listing.cpp): draws the rows of `folder` when they arrive.
+    void showListing(const QString& folder, bool opened, std::vector<DriveEntry>& rows);
+    // The drives to show: the last details while they name the same mounts as the tables.
+    std::vector<Volume> currentVolumes();
+    void showVolumeDetails(std::vector<Volume>& details);
 
     Sources m_sources;
     DriveEntries m_entries;
     std::uint64_t m_generation = 0;  // of the listing last asked for
     bool m_pending = false;
+    QString m_folder;               // listed, or being listed
+    QString m_reachable;            // the last folder whose listing could be read
+    std::vector<Volume> m_volumes;  // as shown
+    std::vector<Volume> m_details;  // the last details that arrived
+    QObject m_volumeJobs;           // asks for the details, apart from the listings
+    QString m_home;
+    QString m_finishedFolder;  // of the last listing that arrived, and its files
+    std::vector<QString> m_finishedFiles;
     std::int32_t m_RowsVisible = 0;
     std::int32_t m_RowHeight = 0;
     std::int32_t m_SelectedEntry = -1;

@@ -40,7 +40,7 @@ DriveControl* DriveControlAccessible::control() const {
 }
 
 int DriveControlAccessible::childCount() const {
-    return static_cast<int>(control()->EntryNames().size()) - 1;
+    return static_cast<int>(control()->Entries().size()) - 1;
 }
 
 QAccessibleInterface* DriveControlAccessible::child(int index) const {
@@ -87,7 +87,7 @@ DriveEntryAccessible::DriveEntryAccessible(DriveControl* control, int entry)
     : m_control(control), m_entry(entry) {}
 
 bool DriveEntryAccessible::isValid() const {
-    return !m_control.isNull() && m_entry < static_cast<int>(m_control->EntryNames().size());
+    return !m_control.isNull() && m_entry < static_cast<int>(m_control->Entries().size());
 }
 
 QWindow* DriveEntryAccessible::window() const {
@@ -105,9 +105,9 @@ QString DriveEntryAccessible::text(QAccessible::Text t) const {
     const auto at = static_cast<std::size_t>(m_entry);
     switch (t) {
         case QAccessible::Name:
-            return m_control->EntryNames()[at];
+            return m_control->Entries()[at].name;
         case QAccessible::Description:
-            return kindOf(m_control->EntryTypes()[at]);
+            return kindOf(m_control->Entries()[at].type);
         default:
             return {};
     }

@@ -1,5 +1,4 @@
 // Mouse and keyboard handling of DriveControl.
-#include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -26,13 +25,11 @@ MouseArgs argsOf(const QMouseEvent& event, Qt::MouseButtons buttons, double twip
             static_cast<float>(event.position().y() * twipsPerPixel)};
 }
 
-// A name in the current folder as a full path.
-QString inCurrentFolder(const QString& name) {
-    const QString here = QDir::currentPath();
-    return here == QStringLiteral("/") ? here + name : here + u'/' + name;
-}
-
 }  // namespace
+
+QString DriveControl::inFolder(const QString& name) const {
+    return m_folder == QStringLiteral("/") ? m_folder + name : m_folder + u'/' + name;
+}
 
 void DriveControl::mousePressEvent(QMouseEvent* event) {
     event->accept();
@@ -124,12 +121,13 @@ void DriveControl::chooseEntry(int index) {
 void DriveControl::openEntry(int index) {
     const auto at = static_cast<std::size_t>(index);
     // Listing replaces the entries: take what is needed first.
-    const QString name = m_entries.names[at];
-    const QString path = m_entries.paths[at];
-    const std::int32_t code = m_entries.types[at];
+    const DriveEntry entry = m_entries.rows[at];
+    const QString& name = entry.name;
+    const QString& path = entry.path;
+    const std::int32_t code = entry.type;
     m_DrivePathFile = name;
     if (code == kEntryFolder) {
-        m_DrivePathFile = inCurrentFolder(name);
+        m_DrivePathFile = inFolder(name);
         m_SelectPath = m_DrivePathFile;
         QString folder = m_SelectPath;
         GetDir(folder);
@@ -141,7 +139,7 @@ void DriveControl::openEntry(int index) {
         GetDir(root);
     } else if (code == kEntryFile || code == kEntryReadOnlyFile) {
         m_FileName = name;
-        m_DrivePathFile = inCurrentFolder(name);
+        m_DrivePathFile = inFolder(name);
     }
 }
 

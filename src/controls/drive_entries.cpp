@@ -18,12 +18,6 @@ struct Found {
     std::int32_t type;
 };
 
-void add(DriveEntries& entries, const QString& name, std::int32_t type, const QString& path = {}) {
-    entries.names.push_back(name);
-    entries.types.push_back(type);
-    entries.paths.push_back(path);
-}
-
 }  // namespace
 
 bool passesFilter(QStringView fileName, const QString& filter) {
@@ -49,19 +43,19 @@ DriveEntries placeEntries(const std::vector<Volume>& volumes, const QString& hom
     for (const Volume& volume : volumes) {
         const std::int32_t code = driveCode(volume);
         if (code != kEntryDriveBase) {
-            add(entries, driveText(volume), code, volume.root);
+            entries.rows.push_back({driveText(volume), code, volume.root});
         }
     }
     if (home.size() > 1) {
-        add(entries, QFileInfo(QDir::cleanPath(home)).fileName(), kEntryHome, home);
+        entries.rows.push_back({QFileInfo(QDir::cleanPath(home)).fileName(), kEntryHome, home});
     }
     return entries;
 }
 
-void addFolderEntries(DriveEntries& entries, const QString& folder,
-                      std::vector<FolderEntry> found) {
+std::vector<DriveEntry> folderRows(const QString& folder, std::vector<FolderEntry> found) {
+    std::vector<DriveEntry> rows;
     if (QDir::cleanPath(folder) != QStringLiteral("/")) {
-        add(entries, QStringLiteral(".."), kEntryFolder);
+        rows.push_back({QStringLiteral(".."), kEntryFolder, {}});
     }
 
     std::vector<Found> folders;
@@ -78,15 +72,13 @@ void addFolderEntries(DriveEntries& entries, const QString& folder,
     };
     std::sort(folders.begin(), folders.end(), byName);
     std::sort(files.begin(), files.end(), byName);
-    const std::size_t size = entries.names.size() + folders.size() + files.size();
-    entries.names.reserve(size);
-    entries.types.reserve(size);
-    entries.paths.reserve(size);
+    rows.reserve(rows.size() + folders.size() + files.size());
     for (const auto* group : {&folders, &files}) {
         for (const Found& item : *group) {
-            add(entries, item.name, item.type);
+            rows.push_back({item.name, item.type, {}});
         }
     }
+    return rows;
 }
 
 }  // namespace tallimer

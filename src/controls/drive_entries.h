@@ -11,8 +11,8 @@
 
 namespace tallimer {
 
-// Entry kinds of the file browser (its EntryTypes values). A drive's code is its DriveType
-// plus 10.
+// Entry kinds of the file browser (the type of each of its Entries). A drive's code is its
+// DriveType plus 10.
 inline constexpr std::int32_t kEntryFolder = 1;  // ".." or a sub-folder
 inline constexpr std::int32_t kEntryFile = 2;
 inline constexpr std::int32_t kEntryReadOnlyFile = 3;
@@ -20,15 +20,21 @@ inline constexpr std::int32_t kEntryDriveBase = 10;
 inline constexpr std::int32_t kEntryFloppy = 100;
 inline constexpr std::int32_t kEntryHome = 110;
 
-// One listing, indexed from 1: index 0 holds no entry. `paths` is where a click on the entry
-// leads (a drive's mount path, the home folder); empty for folders and files, which are found
-// by name in the listed folder.
-struct DriveEntries {
-    std::vector<QString> names{QString()};
-    std::vector<std::int32_t> types{0};
-    std::vector<QString> paths{QString()};
+// One row of the browser. `path` is where a click on it leads (a drive's mount path, the home
+// folder); empty for folders and files, which are found by name in the listed folder.
+struct DriveEntry {
+    QString name;
+    std::int32_t type = 0;
+    QString path;
 
-    int last() const { return static_cast<int>(names.size()) - 1; }
+    bool operator==(const DriveEntry&) const = default;
+};
+
+// One listing, indexed from 1: index 0 holds no entry.
+struct DriveEntries {
+    std::vector<DriveEntry> rows{DriveEntry{}};
+
+    int last() const { return static_cast<int>(rows.size()) - 1; }
 };
 
 // A file passes when the filter is ".*" or occurs in its name in any letter case ("" passes
@@ -45,8 +51,8 @@ std::int32_t driveCode(const Volume& volume);
 // its folder is being read.
 DriveEntries placeEntries(const std::vector<Volume>& volumes, const QString& home);
 
-// Adds to `entries` ".." (unless `folder` is the root), then the sub-folders and the files of
-// `found`, each group by name in any letter case.
-void addFolderEntries(DriveEntries& entries, const QString& folder, std::vector<FolderEntry> found);
+// ".." (unless `folder` is the root), then the sub-folders and the files of `found`, each
+// group by name in any letter case: the rows a folder adds to the drives and home.
+std::vector<DriveEntry> folderRows(const QString& folder, std::vector<FolderEntry> found);
 
 }  // namespace tallimer

@@ -1,6 +1,8 @@
 #include "dialogs/file_commands.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
@@ -12,6 +14,8 @@
 #include "dialogs/message_box.h"
 #include "engine/calculator.h"
 #include "files/clc_format.h"
+#include "platform/file_service.h"
+#include "platform/folder_listing.h"
 
 namespace tallimer {
 
@@ -42,6 +46,7 @@ FileCommands::FileCommands(Calculator& calc, QWidget& owner)
 
 FileCommands::~FileCommands() {
     m_owner.removeEventFilter(this);
+    setBusy(false);  // a job still pending is forgotten
 }
 
 LoadSave* FileCommands::dialog() const {
@@ -60,6 +65,11 @@ QString FileCommands::commandText(std::int16_t Index) {
 }
 
 void FileCommands::LD_Click(std::int16_t Index) {
+    if (m_busy) {
+        m_waiting.push_back({Index, CalcFilePath});
+        return;
+    }
+    QString folder = processFolder();
     if (Index < 5) {
         LoadSave& dialog = loadSave();
         dialog.setWindowTitle(commandText(Index));
@@ -68,6 +78,9 @@ void FileCommands::LD_Click(std::int16_t Index) {
         showDialog(dialog);
         // The dialog's answer, read once it has closed; none if it went away meanwhile.
         CalcFilePath = m_dialog.isNull() ? QString() : m_dialog->calcFilePath();
+        if (!m_dialog.isNull()) {
+            folder = m_dialog->DriveList().folder();
+        }
         if (!m_dialog.isNull() && m_dialog->unloaded()) {
             // Closed by its close box: the next use makes a new one.
             m_dialog->hide();
@@ -78,31 +91,77 @@ void FileCommands::LD_Click(std::int16_t Index) {
     if (CalcFilePath.isEmpty()) {
         return;
     }
-    bool done = true;
-    if (normalFileExists(CalcFilePath) && (Index == 0 || Index == 5)) {
-        done = openFile();
+    const QString path = QDir::isAbsolutePath(CalcFilePath)
+                             ? CalcFilePath
+                             : QDir::cleanPath(folder + u'/' + CalcFilePath);
+    if (Index == 0 || Index == 5) {
+        openFile(path);
     } else if (Index == 1) {
-        done = saveFile();
+        saveFile(path);
     }
+}
+
+namespace {
+
+struct Opened {
+    bool found = false;  // a normal file: anything else opens nothing and says nothing
+    bool read = false;
+    Tape tape;
+};
+
+}  // namespace
+
+void FileCommands::openFile(const QString& path) {
+    setBusy(true);
+    FileService::instance().run(
+        this, {},
+        [path, settings = m_calc.settings()] {
+            Opened opened;
+            opened.found = normalFileExists(path);
+            // Read into a tape of its own: a file that fails part-way leaves the calculation
+            // as it was.
+            opened.read = opened.found && loadClc(path, settings, opened.tape, nullptr);
+            return opened;
+        },
+        [this](Opened& opened) {
+            if (opened.read) {
+                m_calc.tape = std::move(opened.tape);
+                m_calc.applyLayout(m_calc.LastRow);  // pads to the rows, sets the range, refreshes
+                m_calc.MailCalc();
+            }
+            jobEnded(opened.read || !opened.found);
+        });
+}
+
+void FileCommands::saveFile(const QString& path) {
+    setBusy(true);
+    FileService::instance().run(
+        this, {},
+        [path, tape = m_calc.tape, settings = m_calc.settings()] {
+            return saveClc(path, tape, settings, nullptr);
+        },
+        [this](bool saved) { jobEnded(saved); });
+}
+
+void FileCommands::setBusy(bool busy) {
+    if (busy != m_busy) {
+        m_busy = busy;
+        busy ? QApplication::setOverrideCursor(Qt::BusyCursor)
+             : QApplication::restoreOverrideCursor();
+    }
+}
+
+void FileCommands::jobEnded(bool done) {
+    setBusy(false);
     if (!done) {
         showFailure();
     }
-}
-
-bool FileCommands::openFile() {
-    // Read into a tape of its own: a file that fails part-way leaves the calculation as it was.
-    Tape read;
-    if (!loadClc(CalcFilePath, m_calc.settings(), read, nullptr)) {
-        return false;
+    while (!m_waiting.empty() && !m_busy) {
+        const Command next = m_waiting.front();
+        m_waiting.erase(m_waiting.begin());
+        CalcFilePath = next.path;
+        LD_Click(next.index);
     }
-    m_calc.tape = std::move(read);
-    m_calc.applyLayout(m_calc.LastRow);  // pads to the rows, sets the range, refreshes
-    m_calc.MailCalc();
-    return true;
-}
-
-bool FileCommands::saveFile() {
-    return saveClc(CalcFilePath, m_calc.tape, m_calc.settings(), nullptr);
 }
 
 void FileCommands::openStartupFile(const QStringList& arguments) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include <QObject>
 #include <QPointer>
@@ -22,14 +23,17 @@ class LoadSave;
 inline constexpr char kFileFailureText[] =
     QT_TRANSLATE_NOOP("tallimer::FileCommands", "Cannot write to read only file or drive...");
 
-// True for a regular file that is not hidden: what opening a calculation looks for.
+// True for a regular file that is not hidden: what opening a calculation looks for. Touches
+// the file system: call it off the GUI thread.
 bool normalFileExists(const QString& path);
 
 // The ".Clc" file a drop carries: one local file whose path contains ".Clc"; "" otherwise.
 QString droppedClcFile(const QMimeData& mime);
 
 // The open and save commands of the main window (its menu array LD) and the dialog they show.
-// Also takes ".Clc" files dropped on the window.
+// Also takes ".Clc" files dropped on the window. Every read and write is a job of the file
+// service: the window answers meanwhile, under the busy cursor, and the tape changes only when
+// a file has been read whole. A command given while a job is pending waits for it.
 class FileCommands : public QObject {
     Q_OBJECT
 
@@ -37,8 +41,9 @@ public:
     FileCommands(Calculator& calc, QWidget& owner);
     ~FileCommands() override;
 
-    // The file to open or save; "" for none. Relative paths are in the current folder. The
-    // dialog starts from it and answers into it when it closes.
+    // The file to open or save; "" for none. A relative path is in the dialog's folder, or for
+    // the start-up file and a dropped one, in the folder the program started in. The dialog
+    // starts from it and answers into it when it closes.
     QString CalcFilePath;
 
     // 0 opens through the dialog, 1 saves through it, 5 opens CalcFilePath without it.
@@ -48,6 +53,8 @@ public:
     // The start-up file: the program's arguments joined by blanks, when they name a ".Clc"
     // file, are opened with index 5.
     void openStartupFile(const QStringList& arguments);
+    // True while a file is being read or written.
+    bool busy() const { return m_busy; }
 
     // Shows the dialog modally; tests put their own answer in its place.
     std::function<void(LoadSave&)> showDialog;
@@ -63,13 +70,24 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct Command {
+        std::int16_t index;
+        QString path;
+    };
+
     LoadSave& loadSave();
-    bool openFile();
-    bool saveFile();
+    // Runs the command on CalcFilePath, an absolute path, as a job.
+    void openFile(const QString& path);
+    void saveFile(const QString& path);
+    void setBusy(bool busy);
+    // The job has ended: shows its failure, then runs a command that waited.
+    void jobEnded(bool done);
 
     Calculator& m_calc;
     QWidget& m_owner;
     QPointer<LoadSave> m_dialog;
+    bool m_busy = false;
+    std::vector<Command> m_waiting;
 };
 
 }  // namespace tallimer

@@ -24,15 +24,16 @@ constexpr std::uint32_t kDialogBack = 0x00F0F0F0;
 constexpr std::uint32_t kLabelText = 0x00404040;
 
 // b.CLC and b.Clc are two files here, and the list shows ".Clc" files in any letter case: a
-// name the listed folder holds only in another case names the file listed.
-QString inListedCase(const QString& path, const std::vector<QString>& names) {
-    if (path.contains(u'/') || std::find(names.begin(), names.end(), path) != names.end()) {
+// name the listed folder holds only in another case names the file listed. Only a listing
+// that has arrived says what the folder holds, never one still being read.
+QString inListedCase(const QString& path, const std::vector<QString>& files) {
+    if (path.contains(u'/') || std::find(files.begin(), files.end(), path) != files.end()) {
         return path;
     }
-    const auto other = std::find_if(names.begin(), names.end(), [&path](const QString& name) {
+    const auto other = std::find_if(files.begin(), files.end(), [&path](const QString& name) {
         return name.compare(path, Qt::CaseInsensitive) == 0;
     });
-    return other != names.end() ? *other : path;
+    return other != files.end() ? *other : path;
 }
 
 }  // namespace
@@ -156,7 +157,7 @@ void LoadSave::Command1_Click(int index) {
     if (QFileInfo(path).fileName().startsWith(u'.')) {
         return;
     }
-    m_calcFilePath = inListedCase(path, m_DriveList->EntryNames());
+    m_calcFilePath = inListedCase(path, m_DriveList->listedFiles());
     accept();
 }
 
@@ -169,9 +170,9 @@ void LoadSave::DriveList_DblClick() {
     // Only a file confirms: a double click that opened a folder or a drive has listed it, and
     // one below the last row chose nothing; the last file's name belongs to neither.
     const auto selected = static_cast<std::size_t>(m_DriveList->SelectedEntry());
-    const std::vector<std::int32_t>& types = m_DriveList->EntryTypes();
-    if (m_DriveList->SelectedEntry() > 0 && selected < types.size() &&
-        (types[selected] == kEntryFile || types[selected] == kEntryReadOnlyFile)) {
+    const std::vector<DriveEntry>& rows = m_DriveList->Entries();
+    if (m_DriveList->SelectedEntry() > 0 && selected < rows.size() &&
+        (rows[selected].type == kEntryFile || rows[selected].type == kEntryReadOnlyFile)) {
         Command1_Click(1);
     }
 }

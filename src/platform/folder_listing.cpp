@@ -3,10 +3,12 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -44,83 +46,97 @@ struct User {
 
 }  // namespace
 
-std::vector<FolderEntry> listFolder(const QString& folder,
-                                    const std::function<bool(QStringView)>& wantFile) {
-    std::vector<FolderEntry> entries;
-    const QByteArray path = QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder);
-    DIR* dir = opendir(path.constData());
-    if (dir == nullptr) {
-        return entries;
+QString processFolder() {
+    // getcwd answers from the kernel's own record, never from the file system.
+    std::vector<char> buffer(4096);
+    while (getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE) {
+            return QStringLiteral("/");
+        }
+        buffer.resize(buffer.size() * 2);
     }
+    return QFile::decodeName(buffer.data());
+}
+
+FolderListing listFolder(const QString& folder, const std::function<bool(QStringView)>& wantFile) {
+    FolderListing listing;
+    DIR* dir = opendir(QFile::encodeName(folder).constData());
+    if (dir == nullptr) {
+        return listing;
+    }
+    listing.opened = true;
     const int fd = dirfd(dir);
     // Every file listed lies on the folder's own file system.
     struct statvfs volume {};
     const bool readOnlyVolume = fstatvfs(fd, &volume) == 0 && (volume.f_flag & ST_RDONLY) != 0;
     const User user;
 
-    // Entries still to examine (files, links, untyped entries), by their system names.
-    std::vector<std::pair<std::size_t, std::string>> unexamined;
-    std::vector<bool> filtered;  // a link or an untyped entry, not yet filtered
-    while (const dirent* found = readdir(dir)) {
-        if (found->d_name[0] == '.') {
+    struct Found {
+        FolderEntry entry;
+        std::string systemName;
+        bool examine = false;      // a file, a link or an untyped entry: a stat tells more
+        bool filterLater = false;  // a link or an untyped entry, filtered once known
+        bool dropped = false;      // its own member: the two threads write neighbouring ones
+    };
+    std::vector<Found> found;
+    while (const dirent* next = readdir(dir)) {
+        if (next->d_name[0] == '.') {
             continue;  // hidden, and "." and ".."
         }
-        const bool typed = found->d_type != DT_LNK && found->d_type != DT_UNKNOWN;
-        if (typed && found->d_type != DT_DIR && found->d_type != DT_REG) {
+        const bool typed = next->d_type != DT_LNK && next->d_type != DT_UNKNOWN;
+        if (typed && next->d_type != DT_DIR && next->d_type != DT_REG) {
             continue;
         }
-        QString name = QFile::decodeName(found->d_name);
-        if (typed && found->d_type == DT_REG && !wantFile(name)) {
+        QString name = QFile::decodeName(next->d_name);
+        if (typed && next->d_type == DT_REG && !wantFile(name)) {
             continue;  // a file not wanted, left unexamined
         }
-        if (!typed || found->d_type == DT_REG) {
-            unexamined.emplace_back(entries.size(), found->d_name);
-        }
-        filtered.push_back(!typed);
-        entries.push_back({std::move(name), found->d_type == DT_DIR});
+        const bool needsStat = !typed || next->d_type == DT_REG;
+        found.push_back({{std::move(name), next->d_type == DT_DIR},
+                         needsStat ? std::string(next->d_name) : std::string(),
+                         needsStat,
+                         !typed});
     }
 
     // What a link or an untyped entry is, and whether a file may be written; a stat each,
     // the bulk of a large folder's time, so a second thread takes half of a long run.
-    enum Verdict : char { kKept, kDropped };
-    // chars, not bools: the two threads write neighbouring entries.
-    std::vector<char> verdicts(entries.size(), kKept);
     const auto examine = [&](std::size_t from, std::size_t to) {
         for (std::size_t i = from; i < to; ++i) {
-            FolderEntry& entry = entries[unexamined[i].first];
+            Found& item = found[i];
             struct stat status {};
-            char& verdict = verdicts[unexamined[i].first];
-            if (fstatat(fd, unexamined[i].second.c_str(), &status, 0) != 0) {
-                verdict = kDropped;
+            if (!item.examine) {
+                continue;
+            }
+            if (fstatat(fd, item.systemName.c_str(), &status, 0) != 0) {
+                item.dropped = true;
             } else if (S_ISDIR(status.st_mode)) {
-                entry.folder = true;
+                item.entry.folder = true;
             } else if (!S_ISREG(status.st_mode)) {
-                verdict = kDropped;
+                item.dropped = true;
             } else {
-                entry.readOnly = readOnlyVolume || !user.mayWrite(status);
+                item.entry.readOnly = readOnlyVolume || !user.mayWrite(status);
             }
         }
     };
-    const std::size_t half = unexamined.size() > 2000 ? unexamined.size() / 2 : 0;
+    const std::size_t half = found.size() > 2000 ? found.size() / 2 : 0;
     {
         std::optional<std::jthread> helper;
         if (half > 0) {
             helper.emplace(examine, std::size_t{0}, half);
         }
-        examine(half, unexamined.size());
+        examine(half, found.size());
     }
     closedir(dir);
 
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
+    listing.entries.reserve(found.size());
+    for (Found& item : found) {
         // A link or an untyped entry that turned out a file is filtered only now.
-        if (verdicts[i] == kKept &&
-            (!filtered[i] || entries[i].folder || wantFile(entries[i].name))) {
-            entries[kept++] = std::move(entries[i]);
+        if (!item.dropped &&
+            (!item.filterLater || item.entry.folder || wantFile(item.entry.name))) {
+            listing.entries.push_back(std::move(item.entry));
         }
     }
-    entries.resize(kept);
-    return entries;
+    return listing;
 }
 
 }  // namespace tallimer

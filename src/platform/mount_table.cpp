@@ -23,12 +23,6 @@ constexpr std::string_view kSystemTypes[] = {
 constexpr std::string_view kSystemDevices[] = {"none", "sunrpc",    "devpts",
                                                "nfsd", "/dev/loop", "/dev/vn"};
 
-bool listed(QByteArrayView value, const auto& names) {
-    return std::any_of(std::begin(names), std::end(names), [value](std::string_view name) {
-        return value == QByteArrayView(name.data(), static_cast<qsizetype>(name.size()));
-    });
-}
-
 bool underFolder(const QString& path, const QString& folder) {
     return !folder.isEmpty() && path.startsWith(folder) && path.size() > folder.size() &&
            (folder.endsWith(u'/') || path[folder.size()] == u'/');
@@ -49,7 +43,7 @@ QSet<QString> markedShown(QByteArrayView fstab) {
 
 bool shouldShow(const MountFacts& mount, const QSet<QString>& marked, const MountViewer& viewer) {
     const QString& path = mount.root;
-    if (path == QStringLiteral("/") || listed(mount.fileSystemType, kSystemTypes) ||
+    if (path == QStringLiteral("/") || isSystemType(mount.fileSystemType) ||
         listed(mount.device, kSystemDevices) || path.contains(QStringLiteral("/."))) {
         return false;
     }
@@ -63,6 +57,16 @@ bool shouldShow(const MountFacts& mount, const QSet<QString>& marked, const Moun
 }
 
 }  // namespace
+
+bool listed(QByteArrayView value, std::span<const std::string_view> names) {
+    return std::any_of(names.begin(), names.end(), [value](std::string_view name) {
+        return value == QByteArrayView(name.data(), static_cast<qsizetype>(name.size()));
+    });
+}
+
+bool isSystemType(QByteArrayView fileSystemType) {
+    return listed(fileSystemType, kSystemTypes);
+}
 
 QString unescapeMountPath(QByteArrayView field) {
     QByteArray out;
@@ -92,8 +96,7 @@ std::vector<MountFacts> shownMounts(QByteArrayView mountInfo, QByteArrayView fst
         if (dash < 6 || dash + 2 >= fields.size()) {
             continue;
         }
-        MountFacts mount{
-            unescapeMountPath(fields[4]), fields[dash + 2], fields[dash + 1], {}, true};
+        MountFacts mount{unescapeMountPath(fields[4]), fields[dash + 2], fields[dash + 1], {}};
         if (shouldShow(mount, marked, viewer)) {
             mounts.push_back(std::move(mount));
         }

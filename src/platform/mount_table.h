@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+#include <string_view>
 #include <vector>
 
 #include <QByteArray>
@@ -23,6 +25,12 @@ struct MountViewer {
 // touches a mounted file system.
 std::vector<MountFacts> shownMounts(QByteArrayView mountInfo, QByteArrayView fstab,
                                     const MountViewer& viewer);
+
+// True when `value` is one of `names`.
+bool listed(QByteArrayView value, std::span<const std::string_view> names);
+
+// A file system type of the system's own plumbing (proc, sysfs, cgroup...), never a drive.
+bool isSystemType(QByteArrayView fileSystemType);
 
 // A path of the mount tables with its octal escapes ("\040" for a space) undone.
 QString unescapeMountPath(QByteArrayView field);

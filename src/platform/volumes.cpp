@@ -14,28 +14,22 @@ namespace tallimer {
 
 namespace {
 
-bool isOneOf(const QByteArray& type, std::initializer_list<std::string_view> names) {
-    return std::any_of(names.begin(), names.end(), [&type](std::string_view name) {
-        return type == QByteArrayView(name.data(), static_cast<qsizetype>(name.size()));
-    });
-}
-
-bool isPseudo(const QByteArray& type) {
-    return isOneOf(type,
-                   {"proc",       "sysfs",   "devtmpfs",  "devpts",   "cgroup",      "cgroup2",
-                    "securityfs", "debugfs", "tracefs",   "configfs", "fusectl",     "mqueue",
-                    "pstore",     "bpf",     "hugetlbfs", "autofs",   "binfmt_misc", "efivarfs",
-                    "rpc_pipefs", "nsfs",    "selinuxfs", "rootfs"});
-}
-
-bool isNetwork(const QByteArray& type) {
-    return isOneOf(type, {"nfs", "nfs4", "cifs", "smbfs", "smb3", "ncpfs", "afs", "ceph",
-                          "glusterfs", "9p", "fuse.sshfs", "fuse.davfs2", "davfs", "fuse.rclone"});
-}
+constexpr std::string_view kRamTypes[] = {"tmpfs", "ramfs"};
+constexpr std::string_view kNetworkTypes[] = {
+    "nfs",  "nfs4",      "cifs", "smbfs",      "smb3",        "ncpfs", "afs",
+    "ceph", "glusterfs", "9p",   "fuse.sshfs", "fuse.davfs2", "davfs", "fuse.rclone"};
+constexpr std::string_view kOpticalTypes[] = {"iso9660", "udf"};
 
 bool readsOne(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) && file.read(1) == "1";
+}
+
+// Where a link of the kernel's own trees (/dev, /sys) leads, worked out from the link's text:
+// never resolved through a file system, which a hung mount would never answer.
+QString linkTarget(const QString& path) {
+    const QFileInfo node(path);
+    return node.isSymLink() ? node.symLinkTarget() : path;
 }
 
 // Device node to volume label, from the links udev keeps in /dev/disk/by-label.
@@ -45,31 +39,30 @@ QHash<QString, QString> deviceLabels() {
     for (const QFileInfo& link : folder.entryInfoList(QDir::System | QDir::Files)) {
         QByteArray name = link.fileName().toLocal8Bit();
         name.replace("\\x20", " ");
-        labels.insert(link.canonicalFilePath(), QString::fromLocal8Bit(name));
+        labels.insert(linkTarget(link.filePath()), QString::fromLocal8Bit(name));
     }
     return labels;
 }
 
 }  // namespace
 
+QString deviceNode(const QByteArray& device) {
+    return device.startsWith("/dev/") ? linkTarget(QString::fromLocal8Bit(device)) : QString();
+}
+
 bool isRemovableDevice(const QByteArray& device, const QString& sysRoot) {
-    if (!device.startsWith('/')) {
-        return false;
-    }
     // /dev/disk/by-label/... and /dev/mapper/... are links to the device proper.
-    const QFileInfo node(QString::fromLocal8Bit(device));
-    const QString resolved = node.isSymLink() ? node.canonicalFilePath() : node.filePath();
-    const QString name = QFileInfo(resolved).fileName();
+    const QString name = QFileInfo(deviceNode(device)).fileName();
     if (name.isEmpty()) {
         return false;
     }
     if (readsOne(sysRoot + QStringLiteral("/block/") + name + QStringLiteral("/removable"))) {
         return true;
     }
-    // A partition: its class entry sits inside the disk's folder, which holds the flag.
-    const QFileInfo entry(sysRoot + QStringLiteral("/class/block/") + name);
-    const QString real = entry.canonicalFilePath();
-    if (real.isEmpty() || !QFileInfo::exists(real + QStringLiteral("/partition"))) {
+    // A partition: its class entry links into the disk's folder, which holds the flag.
+    const QString entry = sysRoot + QStringLiteral("/class/block/") + name;
+    const QString real = linkTarget(entry);
+    if (real == entry || !QFileInfo::exists(real + QStringLiteral("/partition"))) {
         return false;
     }
     return readsOne(QFileInfo(real).path() + QStringLiteral("/removable"));
@@ -77,24 +70,20 @@ bool isRemovableDevice(const QByteArray& device, const QString& sysRoot) {
 
 std::optional<Volume> volumeFromMount(const MountFacts& mount, const QString& sysRoot) {
     const QByteArray& type = mount.fileSystemType;
-    if (mount.root.isEmpty() || isPseudo(type)) {
+    if (mount.root.isEmpty() || isSystemType(type)) {
         return std::nullopt;
     }
     Volume volume;
     volume.root = mount.root;
     volume.floppy = mount.device.startsWith("/dev/fd");
-    if (!mount.ready) {
-        volume.type = DriveType::NoRoot;
-        return volume;
-    }
     volume.label = mount.label;
-    if (isOneOf(type, {"tmpfs", "ramfs"})) {
+    if (listed(type, kRamTypes)) {
         volume.type = DriveType::RamDisk;
-    } else if (isNetwork(type)) {
+    } else if (listed(type, kNetworkTypes)) {
         volume.type = DriveType::Network;
-    } else if (isOneOf(type, {"iso9660", "udf"})) {
+    } else if (listed(type, kOpticalTypes)) {
         volume.type = DriveType::Optical;
-    } else if (isRemovableDevice(mount.device, sysRoot)) {
+    } else if (!sysRoot.isEmpty() && isRemovableDevice(mount.device, sysRoot)) {
         volume.type = DriveType::Removable;
     } else {
         volume.type = DriveType::Fixed;
@@ -102,7 +91,7 @@ std::optional<Volume> volumeFromMount(const MountFacts& mount, const QString& sy
     return volume;
 }
 
-std::vector<Volume> mountedVolumes() {
+std::vector<Volume> mountedVolumes(bool deviceFacts) {
     // The tables only: a statfs of a hung network mount would never return.
     const auto read = [](const QString& path) {
         QFile file(path);
@@ -115,11 +104,13 @@ std::vector<Volume> mountedVolumes() {
                      [](const MountFacts& a, const MountFacts& b) { return a.root < b.root; });
 
     std::vector<Volume> volumes{Volume{QStringLiteral("/"), {}, DriveType::Fixed, false}};
-    const QHash<QString, QString> labels = deviceLabels();
+    const QHash<QString, QString> labels = deviceFacts ? deviceLabels() : QHash<QString, QString>();
+    const QString sysRoot = deviceFacts ? QStringLiteral("/sys") : QString();
     for (MountFacts& mount : mounts) {
-        mount.label =
-            labels.value(QFileInfo(QString::fromLocal8Bit(mount.device)).canonicalFilePath());
-        if (auto volume = volumeFromMount(mount); volume && volume->root != volumes.back().root) {
+        const QString node = deviceFacts ? deviceNode(mount.device) : QString();
+        mount.label = node.isEmpty() ? QString() : labels.value(node);
+        if (auto volume = volumeFromMount(mount, sysRoot);
+            volume && volume->root != volumes.back().root) {
             volumes.push_back(*volume);
         }
     }

@@ -24,23 +24,20 @@ std::vector<Volume> fixedVolumes() {
             {"/mnt/odd", "", DriveType::Unknown, false}};
 }
 
-// A control over a temporary folder, with a fixed volume list and home folder; the process's
-// current folder is put back afterwards.
+// A control over a temporary folder, with a fixed volume list and home folder.
 class DriveControlTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         root = QDir(dir.path()).canonicalPath();
-        QDir::setCurrent(root);
     }
-    void TearDown() override {
-        control.reset();
-        QDir::setCurrent(previous);
-    }
+    void TearDown() override { control.reset(); }
     void make(std::vector<Volume> volumes, QString home, int width = 457, int height = 214) {
         DriveControl::Sources sources{[volumes] { return volumes; }, [home] { return home; }};
         control = std::make_unique<DriveControl>(nullptr, sources);
         sizeTo(*control, width, height);
+        QString start = root;
+        control->GetDir(start);
         listed();
     }
     // Lets the listing asked for arrive.
@@ -65,13 +62,20 @@ protected:
     }
     QStringList names() const {
         QStringList out;
-        for (const QString& n : control->EntryNames()) {
-            out << n;
+        for (const DriveEntry& entry : control->Entries()) {
+            out << entry.name;
         }
         return out;
     }
 
-    QString previous = QDir::currentPath();
+    std::vector<std::int32_t> types() const {
+        std::vector<std::int32_t> out;
+        for (const DriveEntry& entry : control->Entries()) {
+            out.push_back(entry.type);
+        }
+        return out;
+    }
+
     QTemporaryDir dir;
     QString root;
     std::unique_ptr<DriveControl> control;
@@ -91,7 +95,7 @@ TEST_F(DriveControlTest, ListsDrivesHomeParentFoldersThenFilteredFiles) {
     EXPECT_EQ(names(),
               (QStringList{"", "/", "/media/stick <STICK>", "/mnt/cd", "/run", "/mnt/floppy", "ann",
                            "..", "Alpha", "beta", "a.clc", "b.CLC", "c.clc.txt", "r.Clc"}));
-    EXPECT_EQ(control->EntryTypes(),
+    EXPECT_EQ(types(),
               (std::vector<std::int32_t>{0, 13, 12, 15, 16, 100, 110, 1, 1, 1, 2, 2, 2, 3}));
     EXPECT_EQ(control->SelectedEntry(), -1);
 }
@@ -115,11 +119,11 @@ TEST_F(DriveControlTest, NoParentAtTheRootAndNoHomeEntryForAShortHome) {
     QString top = QStringLiteral("/");
     control->GetDir(top);
     listed();
-    EXPECT_EQ(QDir::currentPath(), QStringLiteral("/"));
-    EXPECT_EQ(control->EntryNames()[1], QStringLiteral("/"));
-    EXPECT_NE(control->EntryNames()[2], QStringLiteral(".."));
-    EXPECT_EQ(std::count(control->EntryTypes().begin(), control->EntryTypes().end(), kEntryHome),
-              0);
+    EXPECT_EQ(control->folder(), QStringLiteral("/"));
+    EXPECT_EQ(names()[1], QStringLiteral("/"));
+    EXPECT_NE(names()[2], QStringLiteral(".."));
+    const std::vector<std::int32_t> kinds = types();
+    EXPECT_EQ(std::count(kinds.begin(), kinds.end(), kEntryHome), 0);
 }
 
 TEST_F(DriveControlTest, ClicksOnAFileAFolderAndTheEmptyArea) {
@@ -145,24 +149,42 @@ TEST_F(DriveControlTest, ClicksOnAFileAFolderAndTheEmptyArea) {
 
     clickRow(1);  // sub
     EXPECT_EQ(mouseUps, 2);
-    EXPECT_EQ(QDir::currentPath(), root + QStringLiteral("/sub"));
+    EXPECT_EQ(control->folder(), root + QStringLiteral("/sub"));
     EXPECT_EQ(control->SelectPath(), root + QStringLiteral("/sub"));
     EXPECT_EQ(control->FileName(), QStringLiteral("plan.Clc"));  // kept
     EXPECT_EQ(control->SelectedEntry(), -1);
     EXPECT_EQ(names(), (QStringList{"", ".."}));
 
     clickRow(0);  // ".." leads back
-    EXPECT_EQ(QDir::currentPath(), root);
+    EXPECT_EQ(control->folder(), root);
 }
 
 TEST_F(DriveControlTest, DriveAndHomeEntriesListTheirFolders) {
     folder("home");
     make({{root + "/home", "LABEL", DriveType::Fixed, false}}, root);
     clickRow(0);  // the drive, shown with its label
-    EXPECT_EQ(QDir::currentPath(), root + QStringLiteral("/home"));
+    EXPECT_EQ(control->folder(), root + QStringLiteral("/home"));
     EXPECT_EQ(control->DrivePathFile(), root + QStringLiteral("/home <LABEL>"));
     clickRow(1);  // the home entry
-    EXPECT_EQ(QDir::currentPath(), root);
+    EXPECT_EQ(control->folder(), root);
+}
+
+TEST_F(DriveControlTest, DriveLabelsAndKindsArriveFromAWorker) {
+    DriveControl::Sources sources{
+        [] {
+            return std::vector<Volume>{{"/media/stick", "", DriveType::Fixed, false}};
+        },
+        [] { return QString(); },
+        {},
+        [] {
+            return std::vector<Volume>{{"/media/stick", "STICK", DriveType::Removable, false}};
+        }};
+    control = std::make_unique<DriveControl>(nullptr, sources);
+    QString start = root;
+    control->GetDir(start);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return names()[1] == "/media/stick <STICK>"; }));
+    listed();
+    EXPECT_EQ(types()[1], kEntryDriveBase + static_cast<std::int32_t>(DriveType::Removable));
 }
 
 struct RangeCase {
@@ -184,7 +206,7 @@ TEST_P(DriveControlRange, ScrollRangeFollowsTheEntries) {
     make({}, "");
     const int pitch = control->RowHeight() / 15;
     sizeTo(*control, 300, 20 * pitch);  // 20 whole rows
-    ASSERT_EQ(control->EntryNames().size(), static_cast<std::size_t>(c.entries) + 1);
+    ASSERT_EQ(control->Entries().size(), static_cast<std::size_t>(c.entries) + 1);
     EXPECT_EQ(control->RowsVisible(), c.rowsVisible);
     EXPECT_EQ(control->sFiles().ValueMax(), c.valueMax);
     EXPECT_EQ(control->sFiles().Value(), 1);

@@ -1,3 +1,4 @@
+#include <atomic>
 #include <memory>
 
 #include <QApplication>
@@ -49,15 +50,16 @@ class LoadSaveTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        QDir::setCurrent(dir.path());
         for (const char* name : {"notes.Clc.bak", "plan.Clc"}) {
-            QFile f(QString::fromLatin1(name));
+            QFile f(dir.filePath(QString::fromLatin1(name)));
             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         }
         show(DriveControl::Sources{[] { return std::vector<Volume>{}; }, {}});
     }
     void show(DriveControl::Sources sources) {
         dialog = std::make_unique<LoadSave>(nullptr, std::move(sources));
+        QString start = dir.path();
+        dialog->DriveList().GetDir(start);
         dialog->setWindowTitle(QStringLiteral("Save Calculation..."));
         dialog->Command1(1).setCaption(QStringLiteral("Save"));
         dialog->show();
@@ -68,10 +70,7 @@ protected:
     bool listed() {
         return QTest::qWaitFor([this] { return !dialog->DriveList().listingPending(); });
     }
-    void TearDown() override {
-        dialog.reset();
-        QDir::setCurrent(previous);
-    }
+    void TearDown() override { dialog.reset(); }
     QLineEdit& box() const { return dialog->txtSearchSpec(); }
     QString path() const { return dialog->calcFilePath(); }
     void typeKeys(const QString& text) {
@@ -92,7 +91,6 @@ protected:
         }
     }
 
-    QString previous = QDir::currentPath();
     QTemporaryDir dir;
     std::unique_ptr<LoadSave> dialog;
 };
@@ -101,7 +99,7 @@ TEST_F(LoadSaveTest, OpensWithTheExtensionAndTheCaretInFrontOfIt) {
     EXPECT_EQ(box().text(), QStringLiteral(".Clc"));
     EXPECT_EQ(box().cursorPosition(), 0);
     EXPECT_EQ(QApplication::focusWidget(), &box());
-    EXPECT_EQ(dialog->DriveList().EntryNames().size(), 4u);  // "", "..", and the two files
+    EXPECT_EQ(dialog->DriveList().Entries().size(), 4u);  // "", "..", and the two files
     typeKeys(QStringLiteral("budget"));
     EXPECT_EQ(box().text(), QStringLiteral("budget.Clc"));
     EXPECT_EQ(path(), QStringLiteral("budget.Clc"));  // follows the box
@@ -154,7 +152,7 @@ TEST_F(LoadSaveTest, CancelEscapeAndCloseBoxLeaveNoPath) {
 }
 
 TEST_F(LoadSaveTest, ClickOnAFileNamesItAndADoubleClickConfirms) {
-    ASSERT_EQ(dialog->DriveList().EntryNames()[2], QStringLiteral("notes.Clc.bak"));
+    ASSERT_EQ(dialog->DriveList().Entries()[2].name, QStringLiteral("notes.Clc.bak"));
     clickEntry(2);
     EXPECT_EQ(box().text(), QStringLiteral("notes.Clc.Clc"));
     EXPECT_EQ(box().cursorPosition(), 0);
@@ -178,13 +176,35 @@ TEST_F(LoadSaveTest, AFileInAnotherLetterCaseIsTheFileNamed) {
     }
 }
 
+TEST_F(LoadSaveTest, ANameIsMatchedAgainstTheListingThatHasArrived) {
+    QFile(dir.path() + QStringLiteral("/b.CLC")).open(QIODevice::WriteOnly);
+    auto gate = std::make_shared<QSemaphore>();
+    auto hold = std::make_shared<std::atomic<bool>>(false);
+    show({[] { return std::vector<Volume>{}; },
+          {},
+          [=](const QString& folder, const std::function<bool(QStringView)>& wanted) {
+              if (*hold) {
+                  gate->tryAcquire(1, 5000);
+              }
+              return listFolder(folder, wanted);
+          }});
+    *hold = true;
+    dialog->DriveList().FileExtention(QStringLiteral(".Clc"));  // read again, slowly
+    ASSERT_TRUE(dialog->DriveList().listingPending());
+    box().clear();
+    QTest::keyClicks(&box(), QStringLiteral("b"));
+    QTest::mouseClick(&dialog->Command1(1), Qt::LeftButton);
+    EXPECT_EQ(path(), QStringLiteral("b.CLC"));
+    gate->release();
+}
+
 TEST_F(LoadSaveTest, DoubleClickOnAFolderOrBelowTheRowsOnlyOpensIt) {
     clickEntry(3);        // plan.Clc
     clickEntry(5, true);  // below the last row
     EXPECT_TRUE(dialog->isVisible());
     clickEntry(1, true);  // ".."
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(QDir::current(), QDir(dir.path() + QStringLiteral("/..")));
+    EXPECT_EQ(dialog->DriveList().folder(), QDir::cleanPath(dir.path() + QStringLiteral("/..")));
 }
 
 // A drive that never answers: the dialog answers meanwhile, and its listing, superseded by the
@@ -213,14 +233,16 @@ TEST_F(LoadSaveTest, AHungDriveFreezesNothingAndIsNotDrawnLate) {
           }});
     clickEntry(1);  // the hung drive
     EXPECT_TRUE(dialog->DriveList().listingPending());
-    EXPECT_EQ(dialog->DriveList().EntryNames().size(), 3u);  // the drive and home, clickable
-    clickEntry(2);                                           // home
+    EXPECT_EQ(dialog->DriveList().Entries().size(), 3u);  // the drive and home, clickable
+    clickEntry(2);                                        // home
     ASSERT_TRUE(listed());
     gate->release();
     ASSERT_TRUE(done->tryAcquire(1, 5000));
     QTest::qWait(100);  // the late listing's arrival
-    const std::vector<QString>& names = dialog->DriveList().EntryNames();
-    EXPECT_NE(std::find(names.begin(), names.end(), QStringLiteral("plan.Clc")), names.end());
+    const std::vector<DriveEntry>& rows = dialog->DriveList().Entries();
+    EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const DriveEntry& row) {
+        return row.name == QStringLiteral("plan.Clc");
+    }));
 
     clickEntry(1);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);  // the list's, once clicked

@@ -16,7 +16,6 @@ struct MountCase {
     const char* device;
     const char* type;
     const char* label;
-    bool ready;
     bool listed;
     DriveType drive;
     bool floppy;
@@ -51,8 +50,7 @@ QTemporaryDir* VolumeFromMount::sys = nullptr;
 
 TEST_P(VolumeFromMount, Classifies) {
     const MountCase& c = GetParam();
-    const MountFacts mount{QStringLiteral("/mnt/x"), c.device, c.type, QString::fromUtf8(c.label),
-                           c.ready};
+    const MountFacts mount{QStringLiteral("/mnt/x"), c.device, c.type, QString::fromUtf8(c.label)};
     const auto volume = volumeFromMount(mount, sys->path());
     ASSERT_EQ(volume.has_value(), c.listed);
     if (!c.listed) {
@@ -65,25 +63,33 @@ TEST_P(VolumeFromMount, Classifies) {
 }
 
 const MountCase kMounts[] = {
-    {"proc is no drive", "proc", "proc", "", true, false, DriveType::Unknown, false, ""},
-    {"cgroup2 is no drive", "cgroup2", "cgroup2", "", true, false, DriveType::Unknown, false, ""},
-    {"tmpfs is a RAM disk", "tmpfs", "tmpfs", "", true, true, DriveType::RamDisk, false, ""},
-    {"nfs4 is a network drive", "srv:/x", "nfs4", "", true, true, DriveType::Network, false, ""},
-    {"cifs is a network drive", "//srv/x", "cifs", "", true, true, DriveType::Network, false, ""},
-    {"iso9660 is optical", "/dev/sr0", "iso9660", "CD", true, true, DriveType::Optical, false,
-     "CD"},
-    {"udf is optical", "/dev/sr0", "udf", "", true, true, DriveType::Optical, false, ""},
-    {"partition of a removable disk", "/dev/sdb1", "vfat", "STICK", true, true,
-     DriveType::Removable, false, "STICK"},
-    {"removable whole disk", "/dev/sdb", "vfat", "", true, true, DriveType::Removable, false, ""},
-    {"partition of a fixed disk", "/dev/sda1", "ext4", "", true, true, DriveType::Fixed, false, ""},
-    {"unknown device is fixed", "/dev/vda", "ext4", "", true, true, DriveType::Fixed, false, ""},
-    {"floppy device", "/dev/fd0", "vfat", "", true, true, DriveType::Fixed, true, ""},
-    {"not ready has no root and no label", "/dev/sdb1", "vfat", "STICK", false, true,
-     DriveType::NoRoot, false, ""},
+    {"proc is no drive", "proc", "proc", "", false, DriveType::Unknown, false, ""},
+    {"cgroup2 is no drive", "cgroup2", "cgroup2", "", false, DriveType::Unknown, false, ""},
+    {"tmpfs is a RAM disk", "tmpfs", "tmpfs", "", true, DriveType::RamDisk, false, ""},
+    {"nfs4 is a network drive", "srv:/x", "nfs4", "", true, DriveType::Network, false, ""},
+    {"cifs is a network drive", "//srv/x", "cifs", "", true, DriveType::Network, false, ""},
+    {"iso9660 is optical", "/dev/sr0", "iso9660", "CD", true, DriveType::Optical, false, "CD"},
+    {"udf is optical", "/dev/sr0", "udf", "", true, DriveType::Optical, false, ""},
+    {"partition of a removable disk", "/dev/sdb1", "vfat", "STICK", true, DriveType::Removable,
+     false, "STICK"},
+    {"removable whole disk", "/dev/sdb", "vfat", "", true, DriveType::Removable, false, ""},
+    {"partition of a fixed disk", "/dev/sda1", "ext4", "", true, DriveType::Fixed, false, ""},
+    {"unknown device is fixed", "/dev/vda", "ext4", "", true, DriveType::Fixed, false, ""},
+    {"floppy device", "/dev/fd0", "vfat", "", true, DriveType::Fixed, true, ""},
 };
 INSTANTIATE_TEST_SUITE_P(Mounts, VolumeFromMount, ::testing::ValuesIn(kMounts),
                          test_names::ByName{});
+
+TEST(DeviceNode, OnlyDevDevicesAreLookedUp) {
+    // A relative device name that the current folder holds: still only a name.
+    QFile local(QStringLiteral("tmpfs"));
+    ASSERT_TRUE(local.open(QIODevice::WriteOnly));
+    for (const char* name : {"tmpfs", "srv:/export", "portal", "//srv/share"}) {
+        EXPECT_EQ(deviceNode(name).toStdString(), "") << name;
+    }
+    local.remove();
+    EXPECT_EQ(deviceNode("/dev/tallimer-none"), QStringLiteral("/dev/tallimer-none"));
+}
 
 TEST(MountedVolumes, RootFirstAndNoPseudoFileSystems) {
     const std::vector<Volume> volumes = mountedVolumes();

@@ -33,9 +33,8 @@ protected:
     bool announced(QAccessibleEvent&& event) { return QTestAccessibility::containsEvent(&event); }
 
     // One drive, the home folder and a fixed folder; ".." unless the tests run in "/".
-    static std::vector<FolderEntry> folder(const QString&,
-                                           const std::function<bool(QStringView)>&) {
-        return {{"b.Clc", false, true}, {"sub", true}, {"a.Clc"}};
+    static FolderListing folder(const QString&, const std::function<bool(QStringView)>&) {
+        return {true, {{"b.Clc", false, true}, {"sub", true}, {"a.Clc"}}};
     }
     static std::vector<Volume> root() { return {{"/", ""}}; }
     DriveControl browser{nullptr, {&root, [] { return QStringLiteral("/home/ann"); }, &folder}};

@@ -46,8 +46,10 @@ protected:
         return writeClc(window->calculator().tape, englishSettings()) + "|" +
                row(0)->text().toUtf8() + "|" + total().toUtf8();
     }
+    // Gives the command and lets its job end.
     void menu(int index) {
         window->partsAllRowsMade().menus.LD.at(static_cast<std::size_t>(index))->trigger();
+        EXPECT_TRUE(waitUntil([this] { return !files().busy(); }));
     }
 
     QTemporaryDir dir;
@@ -173,6 +175,7 @@ TEST_F(FileCommandsTest, StartupFileNeedsClcInThatCase) {
     for (const Case& c : cases) {
         window->calculator().Clear_Total_Click();
         files().openStartupFile(c.arguments);
+        ASSERT_TRUE(waitUntil([this] { return !files().busy(); }));
         EXPECT_EQ(total(), QString::fromLatin1(c.total)) << c.arguments.join(u' ').toStdString();
     }
     EXPECT_EQ(failures, 0);
@@ -226,16 +229,19 @@ TEST_F(WindowTest, AFailedOpenSaysSoInTheProgramsPlainBox) {
     // As desktop themes that put pictures on dialog buttons.
     qApp->setStyleSheet(
         QStringLiteral("QDialogButtonBox { dialogbuttonbox-buttons-have-icons: 1 }"));
-    QString seen;  // events run only inside the box's own loop, while this lives
-    QTimer::singleShot(0, window.get(), [&seen] {
+    QString seen;  // the box comes once the file has been read
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, window.get(), [&seen] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             seen = box->windowTitle() + u'|' + box->text() + u'|' +
                    (box->button(QMessageBox::Ok)->icon().isNull() ? "plain" : "picture");
             box->accept();
         }
     });
+    poll.start(10);
     window->fileCommands().CalcFilePath = bad.fileName();
     window->fileCommands().LD_Click(5);
+    EXPECT_TRUE(waitUntil([&seen] { return !seen.isEmpty(); }));
     qApp->setStyleSheet(QString());
     EXPECT_EQ(seen.toStdString(),
               "Tallimer Calculator|Cannot write to read only file or drive...|plain");
