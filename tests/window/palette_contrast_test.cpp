@@ -164,7 +164,8 @@ const TextCase kTexts[] = {
          t.window->setTotalBackground(kMemoryColour);
          return plain(drawn(*t.window->partsAllRowsMade().total.TotalAmount));
      }},
-    {"Equals", [](PaletteContrastTest& t) { return plain(drawn(*t.window->partsAllRowsMade().total.Op11)); }},
+    {"Equals",
+     [](PaletteContrastTest& t) { return plain(drawn(*t.window->partsAllRowsMade().total.Op11)); }},
     {"RowWithCaret",
      [](PaletteContrastTest& t) {
          t.row(0)->setFocus();
