@@ -168,10 +168,12 @@ void Rolling_Caculator::createTotalBox() {
     t.Op11->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     t.Op11->setAttribute(Qt::WA_TranslucentBackground);
 
-    t.TotalAmount = new QLineEdit(QCoreApplication::translate("Total", "Total..."), client);
+    // The text comes after the font, so that it is laid out once, in the font it is shown in.
+    t.TotalAmount = new QLineEdit(client);
     t.TotalAmount->setAccessibleName(QStringLiteral("Total"));
     t.TotalAmount->setGeometry(30, 21, 458, 33);
     t.TotalAmount->setFont(arial(kTotalFont, true));
+    t.TotalAmount->setText(QCoreApplication::translate("Total", "Total..."));
     t.TotalAmount->setAlignment(Qt::AlignCenter);
     t.TotalAmount->setMaxLength(kTotalMaxLength);
     t.TotalAmount->setFrame(false);
