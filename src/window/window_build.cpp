@@ -169,10 +169,12 @@ void Rolling_Caculator::createTotalBox() {
     t.Op11->setAttribute(Qt::WA_TranslucentBackground);
     setColour(*t.Op11, QPalette::WindowText, kBlackText);  // on the frame's fixed grey
 
-    t.TotalAmount = new QLineEdit(QCoreApplication::translate("Total", "Total..."), client);
+    // The text comes after the font, so that it is laid out once, in the font it is shown in.
+    t.TotalAmount = new QLineEdit(client);
     t.TotalAmount->setAccessibleName(QStringLiteral("Total"));
     t.TotalAmount->setGeometry(30, 21, 458, 33);
     t.TotalAmount->setFont(arial(kTotalFont, true));
+    t.TotalAmount->setText(QCoreApplication::translate("Total", "Total..."));
     t.TotalAmount->setAlignment(Qt::AlignCenter);
     t.TotalAmount->setMaxLength(kTotalMaxLength);
     t.TotalAmount->setFrame(false);
