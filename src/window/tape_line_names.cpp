@@ -9,6 +9,27 @@
 
 namespace tallimer {
 
+namespace {
+
+// The word for an operator button's caption, so that it is not read as a bare sign.
+QString operatorWord(const QString& caption) {
+    if (caption == u"+") {
+        return QCoreApplication::translate("TapeLineNames", "plus");
+    }
+    if (caption == u"-") {
+        return QCoreApplication::translate("TapeLineNames", "minus");
+    }
+    if (caption == u"x") {
+        return QCoreApplication::translate("TapeLineNames", "times");
+    }
+    if (caption == u"/") {
+        return QCoreApplication::translate("TapeLineNames", "divided by");
+    }
+    return caption;
+}
+
+}  // namespace
+
 TapeLineNames::TapeLineNames(const RowParts& rows, const VynVerticalScroll& scroll)
     : m_rows(rows), m_scroll(scroll) {
     QAccessible::installActivationObserver(this);
@@ -17,6 +38,19 @@ TapeLineNames::TapeLineNames(const RowParts& rows, const VynVerticalScroll& scro
 
 TapeLineNames::~TapeLineNames() {
     QAccessible::removeActivationObserver(this);
+    for (const QMetaObject::Connection& c : m_captionWatch) {
+        QObject::disconnect(c);
+    }
+}
+
+void TapeLineNames::nameOp(std::size_t row) {
+    SuperButton& op = *m_rows.Op[row];
+    const int line = m_scroll.Value() + static_cast<int>(row) + 1;
+    //: Read by a screen reader: an operator button beside an entry row, %1 the line number,
+    //: %2 its operator in words ("plus").
+    op.setAccessibleName(QCoreApplication::translate("TapeLineNames", "operator of line %1, %2")
+                             .arg(line)
+                             .arg(operatorWord(op.Caption())));
 }
 
 void TapeLineNames::refresh() {
@@ -28,8 +62,16 @@ void TapeLineNames::refresh() {
         const int line = offset + static_cast<int>(row) + 1;
         m_rows.CalAmount[row]->setAccessibleName(
             QCoreApplication::translate("TapeLineNames", "Line %1").arg(line));
-        m_rows.Op[row]->setAccessibleDescription(
-            QCoreApplication::translate("TapeLineNames", "operator of line %1").arg(line));
+        nameOp(row);
+    }
+    // Rows are only ever added: watch the captions of the new buttons.
+    for (std::size_t row = m_captionWatch.size(); row < m_rows.Op.size(); ++row) {
+        m_captionWatch.push_back(QObject::connect(
+            m_rows.Op[row], &SuperButton::PropertyChanged, [this, row](const QString& name) {
+                if (name == u"Caption" && QAccessible::isActive()) {
+                    nameOp(row);
+                }
+            }));
     }
 }
 

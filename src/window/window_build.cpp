@@ -171,7 +171,7 @@ void Rolling_Caculator::createTotalBox() {
     t.Op11->setAttribute(Qt::WA_TranslucentBackground);
 
     t.TotalAmount = new QLineEdit(QCoreApplication::translate("Total", "Total..."), client);
-    t.TotalAmount->setAccessibleName(QStringLiteral("Total"));
+    t.TotalAmount->setAccessibleName(tr("Total", "the total box, to a screen reader"));
     t.TotalAmount->setGeometry(30, 21, 458, 33);
     t.TotalAmount->setFont(arial(kTotalFont, true));
     t.TotalAmount->setAlignment(Qt::AlignCenter);
@@ -199,7 +199,7 @@ void Rolling_Caculator::createKeypad() {
 void Rolling_Caculator::createMemory() {
     KeypadParts& k = m_parts.keypad;
     k.M_Buff = new BoxLabel(toQColor(kMemoryColour), Qt::black, m_parts.client);
-    k.M_Buff->setAccessibleName(QStringLiteral("Memory"));
+    k.M_Buff->setAccessibleName(tr("Memory", "the memory display, to a screen reader"));
     k.M_Buff->setGeometry(270, 351, 226, 65);
     k.M_Buff->setFont(arial(kMemoryFont, true));
     k.M_Buff->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
