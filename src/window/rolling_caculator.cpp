@@ -69,8 +69,10 @@ void Rolling_Caculator::Form_Load() {
     // The tape gets one line per row and is cleared.
     m_calc.load(last);
     m_lineNames = std::make_unique<TapeLineNames>(m_parts.rows, *m_parts.ScrollNum);
-    m_announcer = new Announcer(*this, *m_parts.total.TotalAmount, *m_parts.keypad.M_Buff,
-                                [this] { return rowText(m_calc.CurrentRow); });
+    m_announcer = new Announcer(*this, *m_parts.total.TotalAmount, *m_parts.keypad.M_Buff, [this] {
+        const int row = m_calc.CurrentRow;
+        return m_lineNames->lineName(row) + QStringLiteral(", ") + rowText(row);
+    });
 }
 
 void Rolling_Caculator::Form_Activate() {

@@ -46,6 +46,8 @@ TapeLineNames::~TapeLineNames() {
 void TapeLineNames::nameOp(std::size_t row) {
     SuperButton& op = *m_rows.Op[row];
     const int line = m_scroll.Value() + static_cast<int>(row) + 1;
+    // Read after the row's value when the row gets the focus: "Line 2, 5, minus".
+    m_rows.CalAmount[row]->setAccessibleDescription(operatorWord(op.Caption()));
     //: Read by a screen reader: an operator button beside an entry row, %1 the line number,
     //: %2 its operator in words ("plus").
     op.setAccessibleName(QCoreApplication::translate("TapeLineNames", "operator of line %1, %2")
@@ -53,15 +55,16 @@ void TapeLineNames::nameOp(std::size_t row) {
                              .arg(operatorWord(op.Caption())));
 }
 
+QString TapeLineNames::lineName(int row) const {
+    return QCoreApplication::translate("TapeLineNames", "Line %1").arg(m_scroll.Value() + row + 1);
+}
+
 void TapeLineNames::refresh() {
     if (!QAccessible::isActive()) {
         return;
     }
-    const int offset = m_scroll.Value();
     for (std::size_t row = 0; row < m_rows.CalAmount.size(); ++row) {
-        const int line = offset + static_cast<int>(row) + 1;
-        m_rows.CalAmount[row]->setAccessibleName(
-            QCoreApplication::translate("TapeLineNames", "Line %1").arg(line));
+        m_rows.CalAmount[row]->setAccessibleName(lineName(static_cast<int>(row)));
         nameOp(row);
     }
     // Rows are only ever added: watch the captions of the new buttons.

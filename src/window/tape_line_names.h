@@ -24,6 +24,8 @@ public:
 
     // After every change of the view offset.
     void refresh();
+    // "Line N" for the tape line that `row` shows now.
+    QString lineName(int row) const;
     void accessibilityActiveChanged(bool active) override;
 
 private:
