@@ -9,7 +9,7 @@
 # Exit: 0 spoken lines printed; 3 Orca or the program could not be brought up.
 set -u
 if [[ -z ${ORCA_SPEECH_INNER:-} ]]; then
-  ORCA_SPEECH_INNER=1 exec timeout -k 5 "${ORCA_SPEECH_TIMEOUT:-90}" "$0" "$@"
+  ORCA_SPEECH_INNER=1 exec timeout -k 5 "${ORCA_SPEECH_TIMEOUT:-150}" "$0" "$@"
 fi
 prog=() steps=() seen=0
 for a in "$@"; do
@@ -112,16 +112,16 @@ if ! wait_for 1 noticed; then
   xdotool windowfocus "$WIN" 2>/dev/null
   wait_for 15 noticed || die "Orca never saw the window become active"
 fi
-quiet() { # until Orca's log has not grown for $1 s, at most $2 s
+quiet() { # until Orca's log has not grown for $1 tenths of a second, at most $2 s
   local end=$((SECONDS + $2)) last size stable=0
   last=$(stat -c %s "$T/orca.log")
   while ((SECONDS < end)); do
     sleep 0.1
     size=$(stat -c %s "$T/orca.log")
-    if [[ $size == "$last" ]]; then ((++stable >= $1 * 10)) && return 0; else stable=0 last=$size; fi
+    if [[ $size == "$last" ]]; then ((++stable >= $1)) && return 0; else stable=0 last=$size; fi
   done
 }
-quiet 1 15
+quiet 10 15
 
 : >"$T/marks"
 for s in "${steps[@]}"; do
@@ -131,7 +131,7 @@ for s in "${steps[@]}"; do
     press:*) timeout 10 /usr/bin/python3 "$here/orca/press.py" "$APP_PID" "${s#press:}" || say "could not press ${s#press:}" ;;
     *) timeout 5 xdotool key -- "$s" ;;
   esac
-  quiet 1 15  # each step's speech is over before the next one begins
+  quiet 15 15  # each step's speech is over before the next one begins
 done
 kill -0 "$APP_PID" 2>/dev/null || say "the program exited during the run: $(tail -n 3 "$T/app.log")"
 kill -0 "$ORCA_PID" 2>/dev/null || say "Orca died during the run"
