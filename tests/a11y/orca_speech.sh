@@ -6,6 +6,8 @@
 # A STEP is an xdotool key name (7, KP_Add, Return, Up), "type:TEXT", or "press:NAME" (the
 # accessible Press of the button named NAME, as a screen reader's command gives it).
 # Everything started here is stopped by its PID; the whole run is bounded in time.
+# ORCA_SPEECH_SHOT=FILE keeps a picture of the window after the last step, ORCA_SPEECH_LOG=FILE
+# Orca's debug log (and FILE.app the program's output).
 # Exit: 0 spoken lines printed; 3 Orca or the program could not be brought up.
 set -u
 if [[ -z ${ORCA_SPEECH_INNER:-} ]]; then
@@ -133,6 +135,8 @@ for s in "${steps[@]}"; do
   esac
   quiet 15 15  # each step's speech is over before the next one begins
 done
+# A picture of the window as it is now, to compare with one taken without a screen reader.
+[[ -n ${ORCA_SPEECH_SHOT:-} ]] && import -window "$WIN" "$ORCA_SPEECH_SHOT"
 kill -0 "$APP_PID" 2>/dev/null || say "the program exited during the run: $(tail -n 3 "$T/app.log")"
 kill -0 "$ORCA_PID" 2>/dev/null || say "Orca died during the run"
 /usr/bin/python3 "$here/orca/spoken.py" "$T/orca.log" "$T/marks"
