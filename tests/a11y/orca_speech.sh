@@ -127,7 +127,7 @@ quiet 10 15
 
 : >"$T/marks"
 for s in "${steps[@]}"; do
-  printf '%s\t>> %s\n' "$(date +%H:%M:%S.%6N)" "$s" >>"$T/marks"
+  printf '%s\t>> %s\n' "$(date +%H:%M:%S.%6N)" "${s//$'\n'/\\n}" >>"$T/marks"
   case $s in
     type:*) timeout 20 xdotool type --delay 60 -- "${s#type:}" ;;
     press:*) timeout 10 /usr/bin/python3 "$here/orca/press.py" "$APP_PID" "${s#press:}" || say "could not press ${s#press:}" ;;
