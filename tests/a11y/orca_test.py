@@ -1,11 +1,14 @@
 """orca_test.py PROGRAM: what the real Orca says while the calculator is used with the keyboard.
 
 Each sequence is one run of orca_speech.sh; each step names what must be said while it lasts
-(a pattern matching exactly that many lines) and what must not be."""
+(a pattern matching exactly that many times, a line at a time or over a step's lines) and
+what must not be. The program runs in a folder of its own with a folder and two calculations, one
+of them broken."""
 import os
 import re
 import subprocess
 import sys
+import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 NO_TOTAL = r"^Total :"
@@ -31,6 +34,18 @@ SEQUENCES = {
         ("1", None, 0, r"Overflow"),
         ("Return", r"^Overflow\.?$", 1, None),
     ],
+    "the open dialog: the list's entries, the name box, a failure's message": [
+        ("press:Open Calculation...", None, 0, None),
+        ("Down", None, 0, None),  # the name box hands the keys to the list
+        ("Page_Down", None, 0, None),
+        ("Page_Down", None, 0, None),  # on the last entry, whatever the drives
+        ("Up", r"^Broken\.Clc\.\nfile\.$", 1, None),
+        ("Up", r"^Documents\.\nfolder\.$", 1, None),
+        ("Tab", r"^File Name: text\.$", 1, None),
+        ("type:Broken", None, 0, None),
+        ("Return", None, 0, None),
+        ("Return", r"^alert Tallimer Calculator\.\n.+\nOK push button\.$", 1, None),
+    ],
 }
 
 
@@ -48,9 +63,17 @@ def segments(lines):
 
 def main():
     failures = 0
+    folder = tempfile.TemporaryDirectory(prefix="tallimer_orca_files.")
+    os.mkdir(os.path.join(folder.name, "Documents"))
+    with open(os.path.join(folder.name, "Budget.Clc"), "w") as f:
+        f.write("")
+    with open(os.path.join(folder.name, "Broken.Clc"), "wb") as f:
+        f.write(b"\x00\x01 no calculation")
+    program = os.path.abspath(sys.argv[1])
     for title, steps in SEQUENCES.items():
-        run = subprocess.run(["bash", os.path.join(HERE, "orca_speech.sh"), sys.argv[1], "--"] +
-                             [s[0] for s in steps], capture_output=True, text=True)
+        run = subprocess.run(["bash", os.path.join(HERE, "orca_speech.sh"), program, "--"] +
+                             [s[0] for s in steps], capture_output=True, text=True,
+                             cwd=folder.name)
         spoken = run.stdout.splitlines()
         parts = segments(spoken)
         if run.returncode != 0 or len(parts) != len(steps):
@@ -59,9 +82,10 @@ def main():
             continue
         for (step, said, times, unsaid), heard in zip(steps, parts):
             problems = []
-            if said and sum(bool(re.search(said, h)) for h in heard) != times:
+            lines = "\n".join(heard)
+            if said and len(re.findall(said, lines, re.M)) != times:
                 problems.append(f"expected {times} x /{said}/")
-            if unsaid and any(re.search(unsaid, h) for h in heard):
+            if unsaid and re.search(unsaid, lines, re.M):
                 problems.append(f"expected no /{unsaid}/")
             if problems:
                 failures += 1
