@@ -7,6 +7,7 @@
 
 #include "controls/controls_accessible.h"
 #include "controls/drive_control.h"
+#include "controls/drive_control_accessible.h"
 #include "controls/widget_look.h"
 #include "window_fixture.h"
 
@@ -134,6 +135,25 @@ TEST_F(AccessibleWindowTest, BrowserEntriesAreNamedDescribedAndPressedAsClicks) 
     QAccessibleEvent selection(&browser, QAccessible::Selection);
     selection.setChild(aClc);
     EXPECT_TRUE(announced(std::move(selection)));
+}
+
+TEST_F(AccessibleWindowTest, BrowserKeysMoveTheCurrentEntryOnceEachUntilAChoice) {
+    auto* list = dynamic_cast<DriveControlAccessible*>(of(&browser));
+    ASSERT_NE(list, nullptr);
+    const int last = list->childCount();
+    for (const auto key : {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_Down, Qt::Key_Up}) {
+        QTest::keyClick(&browser, key);
+    }
+    EXPECT_EQ(list->currentEntry(), last - 1);  // the Down at the end moved nothing
+    const auto events = QTestAccessibility::events();
+    const auto focusEvents = std::count_if(events.begin(), events.end(), [](const auto* e) {
+        return e->type() == QAccessible::Focus;
+    });
+    EXPECT_EQ(focusEvents, last == 6 ? 3 : 2);  // one page may already reach the end
+    EXPECT_EQ(browser.SelectedEntry(), -1);     // the keys choose nothing
+
+    list->child(last - 1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(list->currentEntry(), last);  // a choice is the current entry
 }
 
 }  // namespace
