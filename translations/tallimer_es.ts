@@ -37,9 +37,25 @@
         <translation>Línea %1</translation>
     </message>
     <message>
-        <source>operator of line %1</source>
-        <translatorcomment>Read by a screen reader: what an operator button beside an entry row is, %1 the line number.</translatorcomment>
-        <translation>operador de la línea %1</translation>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>dividido entre</translation>
+    </message>
+    <message>
+        <source>operator of line %1, %2</source>
+        <extracomment>Read by a screen reader: an operator button beside an entry row, %1 the line number, %2 its operator in words (&quot;plus&quot;).</extracomment>
+        <translation>operador de la línea %1, %2</translation>
     </message>
 </context>
 <context>
@@ -201,6 +217,16 @@
     <message>
         <source>Printing is not available: the printing library could not be loaded.</source>
         <translation>La impresión no está disponible: no se pudo cargar la biblioteca de impresión.</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <comment>the total box, to a screen reader</comment>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <comment>the memory display, to a screen reader</comment>
+        <translation>Memoria</translation>
     </message>
 </context>
 </TS>

@@ -37,9 +37,25 @@
         <translation>Riga %1</translation>
     </message>
     <message>
-        <source>operator of line %1</source>
-        <translatorcomment>Read by a screen reader: what an operator button beside an entry row is, %1 the line number.</translatorcomment>
-        <translation>operatore della riga %1</translation>
+        <source>plus</source>
+        <translation>più</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>meno</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>per</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>diviso</translation>
+    </message>
+    <message>
+        <source>operator of line %1, %2</source>
+        <extracomment>Read by a screen reader: an operator button beside an entry row, %1 the line number, %2 its operator in words (&quot;plus&quot;).</extracomment>
+        <translation>operatore della riga %1, %2</translation>
     </message>
 </context>
 <context>
@@ -201,6 +217,16 @@
     <message>
         <source>Printing is not available: the printing library could not be loaded.</source>
         <translation>La stampa non è disponibile: non è stato possibile caricare la libreria di stampa.</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <comment>the total box, to a screen reader</comment>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <comment>the memory display, to a screen reader</comment>
+        <translation>Memoria</translation>
     </message>
 </context>
 </TS>

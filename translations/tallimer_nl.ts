@@ -37,9 +37,25 @@
         <translation>Regel %1</translation>
     </message>
     <message>
-        <source>operator of line %1</source>
-        <translatorcomment>Read by a screen reader: what an operator button beside an entry row is, %1 the line number.</translatorcomment>
-        <translation>operator van regel %1</translation>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>maal</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>gedeeld door</translation>
+    </message>
+    <message>
+        <source>operator of line %1, %2</source>
+        <extracomment>Read by a screen reader: an operator button beside an entry row, %1 the line number, %2 its operator in words (&quot;plus&quot;).</extracomment>
+        <translation>operator van regel %1, %2</translation>
     </message>
 </context>
 <context>
@@ -201,6 +217,16 @@
     <message>
         <source>Printing is not available: the printing library could not be loaded.</source>
         <translation>Afdrukken is niet beschikbaar: de afdrukbibliotheek kon niet worden geladen.</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <comment>the total box, to a screen reader</comment>
+        <translation>Totaal</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <comment>the memory display, to a screen reader</comment>
+        <translation>Geheugen</translation>
     </message>
 </context>
 </TS>

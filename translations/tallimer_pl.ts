@@ -37,9 +37,25 @@
         <translation>Wiersz %1</translation>
     </message>
     <message>
-        <source>operator of line %1</source>
-        <translatorcomment>Read by a screen reader: what an operator button beside an entry row is, %1 the line number.</translatorcomment>
-        <translation>operator wiersza %1</translation>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>razy</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>podzielone przez</translation>
+    </message>
+    <message>
+        <source>operator of line %1, %2</source>
+        <extracomment>Read by a screen reader: an operator button beside an entry row, %1 the line number, %2 its operator in words (&quot;plus&quot;).</extracomment>
+        <translation>operator wiersza %1, %2</translation>
     </message>
 </context>
 <context>
@@ -202,6 +218,16 @@
     <message>
         <source>Printing is not available: the printing library could not be loaded.</source>
         <translation>Drukowanie jest niedostępne: nie udało się wczytać biblioteki drukowania.</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <comment>the total box, to a screen reader</comment>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <comment>the memory display, to a screen reader</comment>
+        <translation>Pamięć</translation>
     </message>
 </context>
 </TS>

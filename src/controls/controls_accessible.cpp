@@ -1,7 +1,10 @@
 #include "controls/controls_accessible.h"
 
+#include <QLineEdit>
+
 #include "controls/drive_control.h"
 #include "controls/drive_control_accessible.h"
+#include "controls/line_edit_accessible.h"
 #include "controls/super_button.h"
 #include "controls/super_button_accessible.h"
 #include "controls/vyn_vertical_scroll.h"
@@ -18,6 +21,9 @@ QAccessibleInterface* controlsAccessibleFactory(const QString& /*className*/, QO
     }
     if (auto* browser = qobject_cast<DriveControl*>(object)) {
         return new DriveControlAccessible(browser);
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(object)) {
+        return new LineEditAccessible(edit);
     }
     return nullptr;
 }

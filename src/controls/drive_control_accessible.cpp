@@ -1,9 +1,12 @@
 #include "controls/drive_control_accessible.h"
 
 #include <QCoreApplication>
+
 #include <QWidget>
+#include <algorithm>
 
 #include "controls/drive_control.h"
+#include "controls/vyn_vertical_scroll.h"
 
 namespace tallimer {
 
@@ -76,11 +79,44 @@ QAccessibleInterface* DriveControlAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* DriveControlAccessible::focusChild() const {
-    const int selected = control()->SelectedEntry();
-    if (control()->hasFocus() && selected >= 1 && selected <= childCount()) {
-        return child(selected - 1);
+    const int current = currentEntry();
+    if (control()->hasFocus() && current >= 1 && current <= childCount()) {
+        return child(current - 1);
     }
     return nullptr;
+}
+
+int DriveControlAccessible::currentEntry() const {
+    const DriveControl& list = *control();
+    const bool keyed = m_keyEntry >= 1 && m_keyEntry <= childCount() &&
+                       m_keySelected == list.SelectedEntry() &&
+                       list.Entries()[static_cast<std::size_t>(m_keyEntry)].name == m_keyName;
+    return keyed ? m_keyEntry : list.SelectedEntry();
+}
+
+void DriveControlAccessible::keyMoved(DriveControl& control, std::int16_t keyCode) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    const int page = std::max(control.RowsVisible(), 1);
+    const int step = keyCode == 33 ? -page : keyCode == 34 ? page : keyCode == 38 ? -1 : 1;
+    auto* list =
+        dynamic_cast<DriveControlAccessible*>(QAccessible::queryAccessibleInterface(&control));
+    if (list == nullptr || list->childCount() < 1 || (keyCode != 40 && step == 1)) {
+        return;
+    }
+    const int now = list->currentEntry();
+    const int from = now >= 1 ? now : std::max(control.sFiles().Value(), 1);
+    const int to = std::clamp(from + step, 1, list->childCount());
+    if (to == now) {
+        return;  // at an end of the list: nothing new to say
+    }
+    list->m_keyEntry = to;
+    list->m_keySelected = control.SelectedEntry();
+    list->m_keyName = control.Entries()[static_cast<std::size_t>(to)].name;
+    QAccessibleEvent event(&control, QAccessible::Focus);
+    event.setChild(to - 1);
+    QAccessible::updateAccessibility(&event);
 }
 
 DriveEntryAccessible::DriveEntryAccessible(DriveControl* control, int entry)
@@ -130,7 +166,8 @@ QAccessible::State DriveEntryAccessible::state() const {
     s.selectable = true;
     s.focusable = true;
     s.selected = m_control->SelectedEntry() == m_entry;
-    s.focused = s.selected && m_control->hasFocus();
+    const auto* list = dynamic_cast<DriveControlAccessible*>(parent());
+    s.focused = list != nullptr && list->currentEntry() == m_entry && m_control->hasFocus();
     s.offscreen = m_control->entryRect(m_entry).isEmpty();
     s.invisible = !m_control->isVisible();
     return s;

@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "controls/drive_control.h"
+#include "controls/drive_control_accessible.h"
 #include "controls/input_codes.h"
 #include "controls/key_signals.h"
 #include "controls/vyn_vertical_scroll.h"
@@ -166,6 +167,7 @@ bool DriveControl::moveByKey(std::int16_t keyCode) {
 void DriveControl::keyPressEvent(QKeyEvent* event) {
     event->accept();
     const QPointer<DriveControl> self(this);
+    DriveControlAccessible::keyMoved(*this, keyCodeOf(*event));
     moveByKey(keyCodeOf(*event));
     raiseKeySignal(*this, &DriveControl::KeyDown, *event);
     for (const QChar character : event->text()) {

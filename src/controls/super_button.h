@@ -52,6 +52,8 @@ public:
     std::int32_t FontSize() const;
     void setFontSize(std::int32_t New_FontSize);
     void Refresh();
+    // The one click: the mouse, the keyboard and the accessible press all end here.
+    void click();
 
     void ReadProperties(const PropertyBag& bag);
     void WriteProperties(PropertyBag& bag) const;

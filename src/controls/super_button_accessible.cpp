@@ -29,9 +29,8 @@ QStringList SuperButtonAccessible::actionNames() const {
 
 void SuperButtonAccessible::doAction(const QString& actionName) {
     auto* button = static_cast<SuperButton*>(widget());
-    // The keyboard's Space raises Click alone; the press takes that same path.
-    if (actionName == pressAction() && button->isEnabled()) {
-        emit button->Click();
+    if (actionName == pressAction()) {
+        button->click();
     }
 }
 

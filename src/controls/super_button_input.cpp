@@ -9,6 +9,17 @@
 
 namespace tallimer {
 
+void SuperButton::click() {
+    if (!isEnabled()) {
+        return;
+    }
+    // As a mouse press does, so that what the focus's departure does later still happens.
+    if ((focusPolicy() & Qt::ClickFocus) != 0) {
+        setFocus(Qt::MouseFocusReason);
+    }
+    emit Click();
+}
+
 void SuperButton::resizeEvent(QResizeEvent* /*event*/) {
     ButtonRender();
 }
@@ -65,7 +76,7 @@ void SuperButton::mouseReleaseEvent(QMouseEvent* event) {
         }
     }
     if (click) {
-        emit Click();
+        this->click();
     }
 }
 
@@ -87,7 +98,7 @@ void SuperButton::keyPressEvent(QKeyEvent* event) {
         if (self.isNull()) {
             return;
         }
-        emit Click();
+        click();
     }
 }
 

@@ -16,6 +16,7 @@ qsizetype Calculator::P_m(QStringView text) {
     m_view.setScrollValueMax(pasted.valueMax);
     ScrollNum_Change();
     MailCalc();
+    m_view.changeCommitted(CalculatorView::Committed::Total);
     return pasted.lostLines;
 }
 

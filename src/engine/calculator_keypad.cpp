@@ -24,6 +24,7 @@ void Calculator::CalC_Button_Click(int index) {
     if (!isRow(CurrentRow)) {
         return;
     }
+    m_view.changeCommitted(CalculatorView::Committed::Total);  // told once the steps are done
     if (index >= 0 && index <= 9) {
         digitSteps(QChar(u'0' + index));
     } else if (index == kDecimalButton) {
@@ -136,6 +137,7 @@ void Calculator::Op_Click(int row) {
     if (line < 0) {
         return;
     }
+    m_view.changeCommitted(CalculatorView::Committed::Total);
     QChar& op = tape.TapeOps[line];
     if (op == u'+') {
         op = u'-';

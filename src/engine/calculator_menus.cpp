@@ -23,6 +23,7 @@ void Calculator::dp1_Click(int index) {
     DecPlaces = static_cast<std::int16_t>(index);
     m_view.setDecimalsChecked(DecPlaces, true);
     ScrollNum_Change();
+    m_view.changeCommitted(CalculatorView::Committed::Total);
 }
 
 void Calculator::CalcFuntions_Click(int index) {
@@ -33,13 +34,16 @@ void Calculator::CalcFuntions_Click(int index) {
     TotalMode = static_cast<std::int16_t>(index);
     m_view.setFunctionChecked(TotalMode, true);
     MailCalc();
+    m_view.changeCommitted(CalculatorView::Committed::Total);
 }
 
 void Calculator::MemoryRc_Click(int index) {
     if (index == 0) {
         memoryStore();
+        m_view.changeCommitted(CalculatorView::Committed::Memory);
     } else if (index == 1) {
         memoryRecall();
+        m_view.changeCommitted(CalculatorView::Committed::Row);
     }
 }
 
@@ -92,6 +96,7 @@ void Calculator::SortNm_Click() {
     std::int32_t last = -1;
     Selectionsort(tape.TapeNumbers, last);
     ScrollNum_Change();
+    m_view.changeCommitted(CalculatorView::Committed::Total);
 }
 
 }  // namespace tallimer

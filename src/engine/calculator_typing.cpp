@@ -56,18 +56,24 @@ void Calculator::totalGotFocus() {
 }
 
 void Calculator::rowKeyDown(int row, int& keyCode) {
+    // A scroll leaves the focus in the row, which now shows another line: that line is told.
+    using C = CalculatorView::Committed;
     if (keyCode == kKeyUp) {
         if (viewOffset() > 0 && row == 0) {
             m_view.setScrollValue(viewOffset() - 1);
+            m_view.changeCommitted(C::Row);
         } else if (row > 0) {
             m_view.focusRow(row - 1);
+            m_view.changeCommitted(C::Total);
         }
         keyCode = 0;
     } else if (keyCode == kKeyDown) {
         if (viewOffset() < viewOffsetMax() && row == LastRow) {
             m_view.setScrollValue(viewOffset() + 1);
+            m_view.changeCommitted(C::Row);
         } else if (row < LastRow) {
             m_view.focusRow(row + 1);
+            m_view.changeCommitted(C::Total);
         }
         keyCode = 0;
     }
@@ -108,6 +114,9 @@ void Calculator::rowKeyPress(int row, int& keyAscii) {
     }
 
     const bool moves = c == kEnter || isOperator;
+    if (moves) {
+        m_view.changeCommitted(CalculatorView::Committed::Total);  // told once the steps are done
+    }
     if (!isOperator || row < LastRow) {
         const int line = lineOf(row);
         if (line >= 0) {

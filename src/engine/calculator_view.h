@@ -52,6 +52,13 @@ public:
     // Check marks of the Decimals (dp1, index 0..6 or 25) and Total (CalcFuntions) menus.
     virtual void setDecimalsChecked(int index, bool checked) = 0;
     virtual void setFunctionChecked(int index, bool checked) = 0;
+
+    // A change the user made is complete (a line left or committed, a button, a command), as
+    // opposed to each digit typed. Called during the command: a view that tells the user what
+    // it came to (the total, the memory, or the current row's value and the total) does so
+    // once the command has returned.
+    enum class Committed { Total, Memory, Row };
+    virtual void changeCommitted(Committed what) { (void)what; }
 };
 
 }  // namespace tallimer

@@ -13,6 +13,7 @@
 #include "dialogs/file_commands.h"
 #include "platform/number_text.h"
 #include "platform/product.h"
+#include "window/announcer.h"
 #include "window/app_icon.h"
 #include "window/entry_row.h"
 #include "window/layout_rules.h"
@@ -68,6 +69,10 @@ void Rolling_Caculator::Form_Load() {
     // The tape gets one line per row and is cleared.
     m_calc.load(last);
     m_lineNames = std::make_unique<TapeLineNames>(m_parts.rows, *m_parts.ScrollNum);
+    m_announcer = new Announcer(*this, *m_parts.total.TotalAmount, *m_parts.keypad.M_Buff, [this] {
+        const int row = m_calc.CurrentRow;
+        return m_lineNames->lineName(row) + QStringLiteral(", ") + rowText(row);
+    });
 }
 
 void Rolling_Caculator::Form_Activate() {

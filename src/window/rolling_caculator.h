@@ -16,6 +16,7 @@
 
 namespace tallimer {
 
+class Announcer;
 class FileCommands;
 struct PrintLibrary;
 class RowKeyFilter;
@@ -87,6 +88,7 @@ public:
     void setScrollValueMax(int valueMax) override;
     void setDecimalsChecked(int index, bool checked) override;
     void setFunctionChecked(int index, bool checked) override;
+    void changeCommitted(Committed what) override;
 
 protected:
     bool event(QEvent* event) override;
@@ -133,6 +135,7 @@ private:
     RowKeyFilter* m_keyFilter = nullptr;
     FileCommands* m_files = nullptr;             // open, save and dropped files
     std::unique_ptr<TapeLineNames> m_lineNames;  // made once the row pool exists
+    Announcer* m_announcer = nullptr;
 
     std::int16_t m_LastRow = 0;
     QVariant m_BecameActive;       // empty until the window first becomes active

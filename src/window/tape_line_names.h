@@ -1,14 +1,19 @@
 #pragma once
 
+#include <cstddef>
+#include <vector>
+
 #include <QAccessible>
+#include <QMetaObject>
 
 namespace tallimer {
 
 struct RowParts;
 class VynVerticalScroll;
 
-// Names each entry row "Line N" and describes its operator button as the operator of line N,
-// N being the tape line the row shows, so the names follow the scroll. Only while an
+// Names each entry row "Line N" and its operator button "operator of line N, plus" (its
+// operator in words), N being the tape line the row shows, so the names follow the scroll and
+// the operator. Only while an
 // assistive technology is running: otherwise a scroll costs nothing more.
 class TapeLineNames : public QAccessible::ActivationObserver {
 public:
@@ -19,11 +24,16 @@ public:
 
     // After every change of the view offset.
     void refresh();
+    // "Line N" for the tape line that `row` shows now.
+    QString lineName(int row) const;
     void accessibilityActiveChanged(bool active) override;
 
 private:
+    void nameOp(std::size_t row);
+
     const RowParts& m_rows;
     const VynVerticalScroll& m_scroll;
+    std::vector<QMetaObject::Connection> m_captionWatch;
 };
 
 }  // namespace tallimer

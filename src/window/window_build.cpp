@@ -147,7 +147,10 @@ void Rolling_Caculator::createMenus() {
     connect(m.PrintCalc, &QAction::triggered, this, [this] { PrintCalc_Click(); });
     for (std::size_t i = 0; i < m.LD.size(); ++i) {
         const auto index = static_cast<std::int16_t>(i);
-        connect(m.LD[i], &QAction::triggered, this, [this, index] { m_files->LD_Click(index); });
+        connect(m.LD[i], &QAction::triggered, this, [this, index] {
+            m_files->LD_Click(index);
+            changeCommitted(Committed::Total);  // an opened file's total is told
+        });
     }
 }
 
@@ -171,7 +174,7 @@ void Rolling_Caculator::createTotalBox() {
 
     // The text comes after the font, so that it is laid out once, in the font it is shown in.
     t.TotalAmount = new QLineEdit(client);
-    t.TotalAmount->setAccessibleName(QStringLiteral("Total"));
+    t.TotalAmount->setAccessibleName(tr("Total", "the total box, to a screen reader"));
     t.TotalAmount->setGeometry(30, 21, 458, 33);
     t.TotalAmount->setFont(arial(kTotalFont, true));
     t.TotalAmount->setText(QCoreApplication::translate("Total", "Total..."));
@@ -201,7 +204,7 @@ void Rolling_Caculator::createKeypad() {
 void Rolling_Caculator::createMemory() {
     KeypadParts& k = m_parts.keypad;
     k.M_Buff = new BoxLabel(toQColor(kMemoryColour), Qt::black, m_parts.client);
-    k.M_Buff->setAccessibleName(QStringLiteral("Memory"));
+    k.M_Buff->setAccessibleName(tr("Memory", "the memory display, to a screen reader"));
     k.M_Buff->setGeometry(270, 351, 226, 65);
     k.M_Buff->setFont(arial(kMemoryFont, true));
     k.M_Buff->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

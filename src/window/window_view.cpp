@@ -6,6 +6,7 @@
 
 #include "controls/super_button.h"
 #include "controls/vyn_vertical_scroll.h"
+#include "window/announcer.h"
 #include "window/entry_row.h"
 #include "window/rolling_caculator.h"
 
@@ -48,6 +49,10 @@ int Rolling_Caculator::scrollValueMax() const {
 
 void Rolling_Caculator::setScrollValueMax(int valueMax) {
     m_parts.ScrollNum->setValueMax(valueMax);
+}
+
+void Rolling_Caculator::changeCommitted(Committed what) {
+    m_announcer->committed(what);
 }
 
 void Rolling_Caculator::setDecimalsChecked(int index, bool checked) {

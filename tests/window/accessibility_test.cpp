@@ -3,9 +3,12 @@
 #include <qpa/qplatformintegration.h>
 #include <qtestaccessible.h>
 #include <QLabel>
+#include <QLineEdit>
 
 #include "controls/controls_accessible.h"
 #include "controls/drive_control.h"
+#include "controls/drive_control_accessible.h"
+#include "controls/widget_look.h"
 #include "window_fixture.h"
 
 namespace tallimer {
@@ -52,9 +55,9 @@ TEST_F(AccessibleWindowTest, ControlsShowRoleNameDescriptionAndChildren) {
     } cases[] = {
         {key(7), QAccessible::Button, "7", "", 0},
         {p.keypad.MemoryRc[1], QAccessible::Button, "MR", "", 0},
-        {op(2), QAccessible::Button, "+", "operator of line 3", 0},
-        {row(0), QAccessible::EditableText, "Line 1", "", 0},
-        {row(2), QAccessible::EditableText, "Line 3", "", 0},
+        {op(2), QAccessible::Button, "operator of line 3, plus", "", 0},
+        {row(0), QAccessible::EditableText, "Line 1", "plus", 0},
+        {row(2), QAccessible::EditableText, "Line 3", "plus", 0},
         {p.total.TotalAmount, QAccessible::EditableText, "Total", "", 0},
         {p.keypad.M_Buff, QAccessible::StaticText, "Memory", "", 0},
         {p.ScrollNum, QAccessible::ScrollBar, "", "", 0},
@@ -80,6 +83,23 @@ TEST_F(AccessibleWindowTest, KeypadPressedThroughAccessibleActionsAddsUpAndTells
                                              QStringLiteral("7"), QStringLiteral("12"))));
 }
 
+// The screen reader's press moves the focus as a mouse press does, so the memory button's
+// focus out, which gives the total box back its colour, runs for its user too.
+TEST_F(AccessibleWindowTest, PressTakesTheFocusSoTheTotalBoxGetsItsColourBack) {
+    QLineEdit* totalBox = window->partsAllRowsMade().total.TotalAmount;
+    SuperButton* store = window->partsAllRowsMade().keypad.MemoryRc[0];
+    type("7");
+    totalBox->setFocus(Qt::TabFocusReason);
+    settle();
+    of(store)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(QApplication::focusWidget(), store);
+    EXPECT_EQ(window->partsAllRowsMade().keypad.M_Buff->text(), QStringLiteral("7"));
+    EXPECT_EQ(totalBox->palette().color(QPalette::Base), toQColor(kMemoryColour));
+    row(0)->setFocus(Qt::TabFocusReason);
+    settle();
+    EXPECT_EQ(totalBox->palette().color(QPalette::Base), QColor(Qt::white));
+}
+
 TEST_F(AccessibleWindowTest, ScrollBarValueMovesTheViewAndTheLineNames) {
     Calculator& calc = window->calculator();
     calc.tape.resize(40, u'+');
@@ -93,7 +113,7 @@ TEST_F(AccessibleWindowTest, ScrollBarValueMovesTheViewAndTheLineNames) {
     EXPECT_EQ(bar->currentValue().toInt(), 3);
     EXPECT_EQ(row(0)->text(), QStringLiteral("44"));
     EXPECT_EQ(of(row(0))->text(QAccessible::Name), QStringLiteral("Line 4"));
-    EXPECT_EQ(of(op(1))->text(QAccessible::Description), QStringLiteral("operator of line 5"));
+    EXPECT_EQ(of(op(1))->text(QAccessible::Name), QStringLiteral("operator of line 5, plus"));
     EXPECT_TRUE(announced(QAccessibleValueChangeEvent(window->partsAllRowsMade().ScrollNum, 3)));
 }
 
@@ -115,6 +135,20 @@ TEST_F(AccessibleWindowTest, BrowserEntriesAreNamedDescribedAndPressedAsClicks) 
     QAccessibleEvent selection(&browser, QAccessible::Selection);
     selection.setChild(aClc);
     EXPECT_TRUE(announced(std::move(selection)));
+}
+
+TEST_F(AccessibleWindowTest, BrowserKeysMoveTheCurrentEntryUntilAChoice) {
+    auto* list = dynamic_cast<DriveControlAccessible*>(of(&browser));
+    ASSERT_NE(list, nullptr);
+    const int last = list->childCount();
+    for (const auto key : {Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_Down, Qt::Key_Up}) {
+        QTest::keyClick(&browser, key);
+    }
+    EXPECT_EQ(list->currentEntry(), last - 1);  // the Down at the end moved nothing
+    EXPECT_EQ(browser.SelectedEntry(), -1);     // the keys choose nothing
+
+    list->child(last - 1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(list->currentEntry(), last);  // a choice is the current entry
 }
 
 }  // namespace

@@ -1,0 +1,30 @@
+# A speech server that says nothing: orca/speech.py logs every utterance before handing it over.
+from orca import speechserver
+
+
+class SpeechServer(speechserver.SpeechServer):
+    _one = None
+
+    @staticmethod
+    def getFactoryName():
+        return "No speech (log only)"
+
+    @staticmethod
+    def getSpeechServers():
+        return [SpeechServer.getSpeechServer()]
+
+    @staticmethod
+    def getSpeechServer(info=None):
+        if SpeechServer._one is None:
+            SpeechServer._one = SpeechServer()
+        return SpeechServer._one
+
+    @staticmethod
+    def shutdownActiveServers():
+        pass
+
+    def getInfo(self):
+        return ["No speech", "nullspeech"]
+
+    def getVoiceFamilies(self):
+        return []
