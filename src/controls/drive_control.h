@@ -131,7 +131,8 @@ private:
     QString inFolder(const QString& name) const;
 
     // Listing (drive_control_listing.cpp): draws the rows of `folder` when they arrive.
-    void showListing(const QString& folder, bool opened, std::vector<DriveEntry>& rows);
+    void showListing(const QString& folder, bool opened, std::vector<DriveEntry>& rows,
+                     std::vector<QString>& files);
     // The drives to show: the last details while they name the same mounts as the tables.
     std::vector<Volume> currentVolumes();
     void showVolumeDetails(std::vector<Volume>& details);

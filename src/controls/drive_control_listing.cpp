@@ -10,9 +10,13 @@ namespace tallimer {
 
 namespace {
 
+// Made whole on the worker, so the GUI thread only moves it in.
 struct Listed {
     bool opened = false;
-    std::vector<DriveEntry> rows;
+    std::vector<DriveEntry> rows;  // the drives and home as asked for, then the folder's rows
+    std::vector<QString> files;
+    std::size_t places = 0;
+    bool taken = false;  // moved into a browser
 };
 
 }  // namespace
@@ -41,15 +45,34 @@ void DriveControl::GetDir(QString& PathDir) {
     const QString folder = m_folder;
     FileService::instance().run(
         this, QStringLiteral("list|%1|%2").arg(m_ExtFilter, folder),
-        [folder, filter = m_ExtFilter, list = m_sources.list] {
+        [folder, filter = m_ExtFilter, list = m_sources.list, places = m_entries.rows] {
             const auto wanted = [&filter](QStringView name) { return passesFilter(name, filter); };
             FolderListing found = list ? list(folder, wanted) : listFolder(folder, wanted);
-            return Listed{found.opened, folderRows(folder, std::move(found.entries))};
+            std::vector<DriveEntry> rows = folderRows(folder, std::move(found.entries));
+            Listed listed{found.opened, places, {}, places.size()};
+            listed.rows.reserve(places.size() + rows.size());
+            for (DriveEntry& row : rows) {
+                if (row.type == kEntryFile || row.type == kEntryReadOnlyFile) {
+                    listed.files.push_back(row.name);
+                }
+                listed.rows.push_back(std::move(row));
+            }
+            return listed;
         },
-        [this, folder](Listed& listed) { showListing(folder, listed.opened, listed.rows); });
+        [this, folder](Listed& listed) {
+            if (listed.taken || listed.places != m_entries.rows.size()) {
+                // Another browser waiting for the same folder has taken the rows: read again.
+                QString again = folder;
+                GetDir(again);
+                return;
+            }
+            listed.taken = true;
+            showListing(folder, listed.opened, listed.rows, listed.files);
+        });
 }
 
-void DriveControl::showListing(const QString& folder, bool opened, std::vector<DriveEntry>& rows) {
+void DriveControl::showListing(const QString& folder, bool opened, std::vector<DriveEntry>& rows,
+                               std::vector<QString>& files) {
     if (!opened && folder != m_reachable) {
         QString back = m_reachable;
         GetDir(back);
@@ -59,14 +82,10 @@ void DriveControl::showListing(const QString& folder, bool opened, std::vector<D
         m_reachable = folder;
     }
     m_finishedFolder = folder;
-    m_finishedFiles.clear();
-    for (const DriveEntry& row : rows) {
-        if (row.type == kEntryFile || row.type == kEntryReadOnlyFile) {
-            m_finishedFiles.push_back(row.name);
-        }
-    }
-    m_entries.rows.insert(m_entries.rows.end(), std::make_move_iterator(rows.begin()),
-                          std::make_move_iterator(rows.end()));
+    m_finishedFiles = std::move(files);
+    // The drives as shown now (their details may have arrived meanwhile) lead the rows read.
+    std::copy(m_entries.rows.begin(), m_entries.rows.end(), rows.begin());
+    std::swap(m_entries.rows, rows);  // the old rows go with the result, freed with it
     m_SelectedEntry = -1;
     m_pending = false;
     layOut();
