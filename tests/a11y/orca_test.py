@@ -61,7 +61,17 @@ def segments(lines):
     return out
 
 
+# The harness reads Orca's debug log, whose wording and start-up belong to the release: Orca 43
+# (Debian 12) is the one it knows. Debian 13's Orca 48 starts and logs differently.
+KNOWN_ORCA = "43."
+SKIPPED = 77
+
+
 def main():
+    version = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout.strip()
+    if not version.startswith(KNOWN_ORCA):
+        print(f"SKIP: Orca {version or '(none)'}; this test reads Orca {KNOWN_ORCA}x's debug log")
+        return SKIPPED
     failures = 0
     folder = tempfile.TemporaryDirectory(prefix="tallimer_orca_files.")
     os.mkdir(os.path.join(folder.name, "Documents"))
