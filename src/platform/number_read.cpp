@@ -152,8 +152,8 @@ private:
         bool fraction = false;
         for (; m_pos < m_text.size(); ++m_pos) {
             const QChar c = m_text[m_pos];
-            if (c >= u'0' && c <= u'9') {
-                digits.push(c.unicode() - u'0', fraction);
+            if (const int digit = digitValueOf(c); digit >= 0) {
+                digits.push(digit, fraction);
                 anyDigit = true;
             } else if (c == m_settings.decimalSymbol && !fraction) {
                 fraction = true;
@@ -178,8 +178,9 @@ private:
         }
         const qsizetype start = m_pos;
         int value = 0;
-        for (; m_pos < m_text.size() && m_text[m_pos] >= u'0' && m_text[m_pos] <= u'9'; ++m_pos) {
-            value = exponentWithDigit(value, m_text[m_pos].unicode() - u'0');
+        for (int digit = 0; m_pos < m_text.size() && (digit = digitValueOf(m_text[m_pos])) >= 0;
+             ++m_pos) {
+            value = exponentWithDigit(value, digit);
         }
         exponent = negative ? -value : value;
         return m_pos > start;

@@ -20,12 +20,21 @@ QString formatNumber(const Decimal& value, int places, const RegionalSettings& s
 // zeros removed, never an exponent; zero is "0".
 QString plainText(const Decimal& value, const RegionalSettings& settings);
 
+// The value of a decimal digit of any script (ASCII, Arabic-Indic, Persian, Devanagari,
+// full-width...), or -1 for any other character.
+inline int digitValueOf(QChar c) {
+    if (c >= u'0' && c <= u'9') {
+        return c.unicode() - u'0';
+    }
+    return c.category() == QChar::Number_DecimalDigit ? c.digitValue() : -1;
+}
+
 enum class ReadStatus : std::uint8_t { Ok, Overflow, Invalid };
 
 // Locale reading: blanks around the number, one leading or trailing sign, parentheses for a
-// negative value, group symbols after the first digit of the integer part, the decimal symbol
-// once, an exponent ("1E3", "2.5e-2"). Trailing zeros are dropped. Anything else is Invalid;
-// `out` is written only on Ok.
+// negative value, digits of any script, group symbols after the first digit of the integer
+// part (never after the decimal symbol), the decimal symbol once, an exponent ("1E3", "2.5e-2").
+// Trailing zeros are dropped. Anything else is Invalid; `out` is written only on Ok.
 ReadStatus readLocale(QStringView text, const RegionalSettings& settings, Decimal& out);
 
 // Point reading: the longest leading part of the text that forms a number with "." as the

@@ -85,7 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"de_DE", u"1.5", Ok, "15"}, ReadCase{"de_DE", u"(1.234,50)", Ok, "-1234.5"},
         ReadCase{"fr_FR", u"1\u202f234,5", Ok, "1234.5"},
         ReadCase{"de_CH", u"1\u2019234.5", Ok, "1234.5"},
-        ReadCase{"en_IN", u"12,34,567.25", Ok, "1234567.25"}),
+        ReadCase{"en_IN", u"12,34,567.25", Ok, "1234567.25"},
+        ReadCase{"fa_IR", u"\u06F1\u06F2\u066B\u06F5", Ok, "12.5"},
+        ReadCase{"en_US", u"\uff11e\u0662", Ok, "100"}),
     readName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -105,9 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"en_US", u"--1", Invalid, ""}, ReadCase{"en_US", u"-1-", Invalid, ""},
         ReadCase{"en_US", u",5", Invalid, ""}, ReadCase{"en_US", u"1,000.5,0", Invalid, ""},
         ReadCase{"en_US", u"1 2", Invalid, ""}, ReadCase{"en_US", u"$5", Invalid, ""},
-        ReadCase{"en_US", u"0x10", Invalid, ""}, ReadCase{"en_US", u"\uff11", Invalid, ""},
+        ReadCase{"en_US", u"0x10", Invalid, ""}, ReadCase{"en_US", u"\u00b2", Invalid, ""},
         ReadCase{"en_US", u"5\n", Invalid, ""}, ReadCase{"fr_FR", u"1 234,5", Invalid, ""},
-        ReadCase{"de_DE", u"1,2,3", Invalid, ""}),
+        ReadCase{"de_DE", u"1,2,3", Invalid, ""}, ReadCase{"de_DE", u"1,234.50", Invalid, ""}),
     readName);
 
 INSTANTIATE_TEST_SUITE_P(
