@@ -2,6 +2,7 @@
 
 #include "engine/calculator.h"
 #include "engine/calculator_view.h"
+#include "platform/number_text.h"
 
 namespace tallimer {
 
@@ -9,8 +10,11 @@ namespace {
 
 constexpr int kKeyUp = 38;
 constexpr int kKeyDown = 40;
+constexpr int kCtrlA = 1;
 constexpr int kCtrlC = 3;
 constexpr int kCtrlV = 22;
+constexpr int kCtrlX = 24;
+constexpr int kCtrlZ = 26;
 constexpr int kBackspace = 8;
 constexpr int kEnter = 13;
 
@@ -28,6 +32,23 @@ QChar operatorOfKey(int keyAscii) {
         default:
             return QChar();
     }
+}
+
+// The character a typed one stands for: a digit of any script is its ASCII digit, and a "."
+// or "," the user's settings give no meaning is the decimal symbol (a French "." on the
+// numpad, an Arabic keyboard's "." and ",").
+int typedCharacter(int c, const RegionalSettings& settings) {
+    if (c <= 0 || c > 0xFFFF) {
+        return c;
+    }
+    const QChar typed(static_cast<char16_t>(c));
+    if (const int digit = digitValueOf(typed); digit >= 0) {
+        return '0' + digit;
+    }
+    if ((c == '.' || c == ',') && typed != settings.groupSymbol) {
+        return settings.decimalSymbol.unicode();
+    }
+    return c;
 }
 
 }  // namespace
@@ -83,11 +104,12 @@ void Calculator::rowKeyPress(int row, int& keyAscii) {
     if (!isRow(row)) {
         return;
     }
-    const int c = keyAscii;
+    const int c = typedCharacter(keyAscii, m_settings);
+    keyAscii = c;
     const QChar op = operatorOfKey(c);
     const bool isOperator = !op.isNull();
-    if (c == kCtrlC || c == kCtrlV) {
-        // Reaches the row: the row copies or pastes.
+    if (c == kCtrlA || c == kCtrlC || c == kCtrlV || c == kCtrlX || c == kCtrlZ) {
+        // Reaches the row: the row selects, copies, pastes, cuts or undoes as any text box.
     } else if (c == kBackspace) {
         return;
     } else if (c == kEnter) {

@@ -85,7 +85,11 @@ bool RowKeyFilter::keyPress(EntryRow& row, QKeyEvent& event) {
     if (typed == 0) {
         return false;
     }
-    int keyAscii = typed;
+    // The numpad's decimal key types the user's decimal symbol, whichever of "." and ","
+    // the keyboard layout gives it.
+    const bool numpadDecimal = (event.modifiers() & Qt::KeypadModifier) != 0 &&
+                               (event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma);
+    int keyAscii = numpadDecimal ? m_calculator.settings().decimalSymbol.unicode() : typed;
     m_calculator.rowKeyPress(row.index(), keyAscii);
     if (keyAscii == 0) {
         return true;

@@ -51,6 +51,38 @@ TEST_F(WindowTest, CharacterFilterReachesTheRow) {
     EXPECT_EQ(row(0)->text(), QStringLiteral("12H,3.5"));
 }
 
+TEST_F(WindowTest, EveryKeyboardTypesTheNumberMeant) {
+    // D, S: the numpad's KP_Decimal, KP_Separator; ^ Up; A, X, Z Ctrl+A, X, Z; R Ctrl+Shift+Z.
+    const QString special = QStringLiteral("DS^AXZR");
+    const Qt::Key keys[] = {Qt::Key_Period, Qt::Key_Comma, Qt::Key_Up, Qt::Key_A,
+                            Qt::Key_X,      Qt::Key_Z,     Qt::Key_Z};
+    const Qt::KeyboardModifiers pad = Qt::KeypadModifier, ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers mods[] = {pad, pad, {}, ctrl, ctrl, ctrl, ctrl | Qt::ShiftModifier};
+    const std::array<const char16_t*, 4> cases[] = {
+        {u"fr_FR es_ES it_IT pt_BR nl_NL de_DE", u"1234D5+1\r", u"1234,5", u"1235,5"},
+        {u"de_DE", u"1234S5+1\r", u"1234,5", u"1235,5"},
+        {u"de_CH en_US", u"1234D5+1\r", u"1234.5", u"1235.5"},
+        {u"fa_IR", u"\u06F1\u06F2+\u06F3\r", u"12", u"15"},
+        {u"ar_EG", u"\u0661\u0662.\u0665+\u0661\r", u"12\u066B5", u"13\u066B5"},
+        {u"en_US", u"7\r^A9\r", u"9", u"9"},
+        {u"en_US", u"12AXZ", u"12", u"12"},
+        {u"en_US", u"12AXZR", u"", u"0"}};
+    for (const auto& [locales, typed, row0, sum] : cases) {
+        for (const QString& locale : QString::fromUtf16(locales).split(u' ')) {
+            open(RegionalSettings::fromLocale(QLocale(locale)));
+            for (const QChar c : QString::fromUtf16(typed)) {
+                const auto k = special.indexOf(c);
+                const QString text = k < 0 ? QString(c) : QStringLiteral(".,").mid(k, 1);
+                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(),
+                                    k < 0 ? Qt::Key(c.unicode()) : keys[k], text,
+                                    k < 0 ? Qt::KeyboardModifiers() : mods[k]);
+            }
+            EXPECT_EQ(row(0)->text(), QString::fromUtf16(row0)) << locale.toStdString();
+            EXPECT_EQ(total(), QString::fromUtf16(sum)) << locale.toStdString();
+        }
+    }
+}
+
 TEST_F(WindowTest, EnterAndArrowsMoveTheFocus) {
     press(Qt::Key_Return);
     EXPECT_EQ(focusedRow(), 1);
