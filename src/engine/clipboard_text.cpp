@@ -76,9 +76,30 @@ void readRecord(QStringView line, QChar& op, LineValue& value) {
     }
 }
 
+// A text holding both "." and ",", not a number with the user's symbols, is read with the
+// last of the two as the decimal symbol ("1,234.50" under German settings): never as another
+// number with the group symbol read in the decimal's place.
+bool readOtherConvention(QStringView text, const RegionalSettings& settings, Decimal& out) {
+    const qsizetype point = text.lastIndexOf(u'.');
+    const qsizetype comma = text.lastIndexOf(u',');
+    if (point < 0 || comma < 0) {
+        return false;
+    }
+    RegionalSettings other = settings;
+    other.decimalSymbol = point > comma ? u'.' : u',';
+    other.groupSymbol = point > comma ? u',' : u'.';
+    Decimal mine;
+    return readLocale(text, settings, mine) != ReadStatus::Ok &&
+           readLocale(text, other, out) == ReadStatus::Ok;
+}
+
 void readColumnLine(QStringView line, const RegionalSettings& settings, LineValue& value) {
     QStringView first;
     field(line, 0, first);
+    if (Decimal other; readOtherConvention(first, settings, other)) {
+        value = other;
+        return;
+    }
     QString withoutGroups;
     if (first.contains(settings.groupSymbol)) {
         withoutGroups = first.toString().remove(settings.groupSymbol);

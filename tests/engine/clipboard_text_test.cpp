@@ -60,6 +60,8 @@ TEST(PasteTape, ColumnsAndRecords) {
         {"English column", u"1,234.50\r\n(5)\r\nabc\r\n7x"sv, enUS(), 4, 5, "+1234.5 +-5 +0 +7 +0",
          0},
         {"German groups and comma", u"1.234,5\r\n2.5\t9"sv, deDE(), 2, 3, "+1234.5 +25 +0", 0},
+        {"English amount under German settings", u"1,234.50\r\n2"sv, deDE(), 1, 2, "+1234.5 +2", 0},
+        {"German amount under English settings", u"1.234,50\r\n2"sv, enUS(), 1, 2, "+1234.5 +2", 0},
         {"trailing CR LF adds a line", u"5\r\n3\r\n"sv, enUS(), 1, 4, "+5 +3 +0", 1},
         {"LF column", u"5\n3\n"sv, enUS(), 1, 2, "+5 +3 +0", 1},
         {"mixed line ends", u"1\r\n2\n3\r\n4"sv, enUS(), 3, 4, "+1 +2 +3 +4", 0},
