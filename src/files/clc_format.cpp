@@ -46,7 +46,12 @@ bool readClc(const QByteArray& bytes, const RegionalSettings& settings, Tape& ta
     return fail(error, reader.error().line, reader.error().reason);
 }
 
-QByteArray writeClc(const Tape& tape, const RegionalSettings& settings) {
+QByteArray writeClc(const Tape& tape, const RegionalSettings& userSettings) {
+    // The file is single-byte: a decimal symbol beyond ASCII ("\u066B") is written as ".".
+    RegionalSettings settings = userSettings;
+    if (settings.decimalSymbol.unicode() > 0x7F) {
+        settings.decimalSymbol = u'.';
+    }
     QByteArray out;
     out.reserve(32 + static_cast<qsizetype>(tape.size()) * 16);
     out.append(kClcHeader).append("\r\n");

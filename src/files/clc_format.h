@@ -26,14 +26,16 @@ struct ClcError {
 };
 
 // Reads a calculation file's bytes (single-byte characters): line 1 is skipped, each further
-// line is an operator character followed by the value's text in the user's regional rules.
+// line is an operator character followed by the value's text in the user's regional rules; a
+// value holding a single "." or "," and no other separator takes it as its decimal point.
 // Lines end with CR LF, a lone CR or a lone LF. On success `tape` becomes exactly the lines
 // read; on failure `tape` is left untouched and `error` says which line failed and why.
 bool readClc(const QByteArray& bytes, const RegionalSettings& settings, Tape& tape,
              ClcError* error);
 
 // The file's bytes: the header, then one line per tape line (operator, plain text of the
-// value with the user's decimal symbol; nothing for an empty value), each ended by CR LF.
+// value with the user's decimal symbol, "." where that is not ASCII; nothing for an empty
+// value), each ended by CR LF.
 QByteArray writeClc(const Tape& tape, const RegionalSettings& settings);
 
 // Reads the file at `path` (see readClc).

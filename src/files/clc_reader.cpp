@@ -37,6 +37,24 @@ QString quoted(QByteArrayView text) {
     return u'"' + QString::fromLatin1(text) + u'"';
 }
 
+// The settings a value is read with. The program writes no grouping, so a lone "." or "," in
+// a value, with no other separator, is its decimal point whatever the settings it was saved
+// under: a file opens with the same numbers in every locale.
+RegionalSettings valueSettings(QByteArrayView text, const RegionalSettings& settings) {
+    const qsizetype points = text.count('.');
+    const qsizetype commas = text.count(',');
+    const QChar group = settings.groupSymbol;
+    const bool otherGroup = group != u'.' && group != u',' && group.unicode() <= 0xFF &&
+                            text.contains(static_cast<char>(group.unicode()));
+    if (points + commas != 1 || otherGroup) {
+        return settings;
+    }
+    RegionalSettings read = settings;
+    read.decimalSymbol = points == 1 ? u'.' : u',';
+    read.groupSymbol = points == 1 ? u',' : u'.';
+    return read;
+}
+
 }  // namespace
 
 ClcReader::ClcReader(const RegionalSettings& settings, qint64 sizeHint) : m_settings(settings) {
@@ -113,9 +131,10 @@ bool ClcReader::takeLine(QByteArrayView line) {
         return true;
     }
     Decimal value;
-    const ReadStatus status = readPlainNumber(valueText, m_settings.decimalSymbol, value)
+    const RegionalSettings settings = valueSettings(valueText, m_settings);
+    const ReadStatus status = readPlainNumber(valueText, settings.decimalSymbol, value)
                                   ? ReadStatus::Ok
-                                  : readLocale(Widened(valueText).view(), m_settings, value);
+                                  : readLocale(Widened(valueText).view(), settings, value);
     switch (status) {
         case ReadStatus::Ok:
             break;

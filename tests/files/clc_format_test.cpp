@@ -150,6 +150,22 @@ TEST(ClcReadTest, CommaFileUnderCommaSettings) {
     expectSameTape(read, tape);
 }
 
+TEST(ClcReadTest, SavedUnderOneLocaleOpensTheSameUnderAnother) {
+    const Tape tape = tapeOf({{'+', "1234.5"}, {'-', "0.25"}, {'x', "-3"}, {'/', "1000"}});
+    const char* const locales[] = {"en_US", "de_DE", "de_CH", "fr_FR", "ar_EG", "fa_IR"};
+    for (const char* saved : locales) {
+        const QByteArray bytes = writeClc(tape, RegionalSettings::fromLocale(QLocale(saved)));
+        // ASCII, or it would not read back in every locale.
+        for (const char* opened : locales) {
+            Tape read;
+            ASSERT_TRUE(
+                readClc(bytes, RegionalSettings::fromLocale(QLocale(opened)), read, nullptr))
+                << saved << " opened under " << opened;
+            expectSameTape(read, tape);
+        }
+    }
+}
+
 QByteArray fileOfLines(int lines) {
     QByteArray bytes("Tallimer Calculator 6\r\n");
     for (int i = 0; i < lines; ++i) {
