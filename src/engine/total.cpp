@@ -55,8 +55,7 @@ TotalText runningTotalText(const Tape& tape, int decPlaces, const RegionalSettin
     if (lastError != DecStatus::Ok) {
         return failureText(lastError);
     }
-    return labelledNumber(QString(), formatNumber(accumulators[current], decPlaces, settings),
-                          settings);
+    return labelledNumber(QString(), accumulators[current], decPlaces, settings);
 }
 
 }  // namespace

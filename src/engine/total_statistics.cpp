@@ -68,14 +68,24 @@ TotalText failureText(DecStatus status) {
             std::nullopt};
 }
 
-TotalText labelledNumber(const QString& label, const QString& numberText,
+TotalText labelledNumber(const QString& label, const Decimal& value, int places,
                          const RegionalSettings& settings) {
-    TotalText shown{label + numberText, Decimal()};
-    if (readLocale(numberText, settings, *shown.value) != ReadStatus::Ok) {
-        shown.value.reset();
-    }
-    return shown;
+    const Decimal shown = places <= 6 ? value.roundedAwayFromZero(places) : value;
+    return {label + formatNumber(value, places, settings), shown.normalized()};
 }
+
+namespace {
+
+// A line's value after `label`; a double beyond the Decimal range shows its text alone.
+TotalText labelledLine(const QString& label, const LineValue& line,
+                       const RegionalSettings& settings) {
+    if (const std::optional<Decimal> value = line.asDecimal()) {
+        return labelledNumber(label, *value, kVariablePlaces, settings);
+    }
+    return {label + line.plainText(settings), std::nullopt};
+}
+
+}  // namespace
 
 // The mean of the non-blank lines, negatives included. No such line: the label alone; a sum
 // beyond the range: "Overflow" (never a wrong average).
@@ -107,7 +117,7 @@ TotalText averageText(const Tape& tape, const RegionalSettings& settings) {
     if (count == 0 || divide(sums[current], Decimal::fromInt(count), average) != DecStatus::Ok) {
         return {label, std::nullopt};
     }
-    return labelledNumber(label, plainText(average, settings), settings);
+    return labelledNumber(label, average, kVariablePlaces, settings);
 }
 
 // The median of the values above zero (n is the index of the last one); an even count takes
@@ -123,7 +133,7 @@ TotalText meanText(const Tape& tape, const RegionalSettings& settings) {
     std::nth_element(a.begin(), a.begin() + k, a.end(), byKey);
     const LineValue& lower = tape.TapeNumbers[a[k].line];
     if (n % 2 == 0) {
-        return labelledNumber(label, lower.plainText(settings), settings);
+        return labelledLine(label, lower, settings);
     }
     const LineValue& upper =
         tape.TapeNumbers[std::min_element(a.begin() + k + 1, a.end(), byKey)->line];
@@ -131,7 +141,7 @@ TotalText meanText(const Tape& tape, const RegionalSettings& settings) {
     if (const DecStatus status = middleOf(lower, upper, middle); status != DecStatus::Ok) {
         return failureText(status);
     }
-    return labelledNumber(label, plainText(middle, settings), settings);
+    return labelledNumber(label, middle, kVariablePlaces, settings);
 }
 
 // The most frequent value above zero. The walk over the sorted values replaces the mode only
@@ -155,7 +165,7 @@ TotalText modeText(const Tape& tape, const RegionalSettings& settings) {
     if (mode == nullptr) {
         return {label, std::nullopt};
     }
-    return labelledNumber(label, tape.TapeNumbers[mode->firstLine].plainText(settings), settings);
+    return labelledLine(label, tape.TapeNumbers[mode->firstLine], settings);
 }
 
 }  // namespace tallimer

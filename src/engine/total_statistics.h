@@ -20,8 +20,9 @@ struct TotalText {
 // "Overflow" for an overflow, otherwise "Error".
 TotalText failureText(DecStatus status);
 
-// The number `numberText` reads as (with the user's rules), shown after `label`.
-TotalText labelledNumber(const QString& label, const QString& numberText,
+// `value` shown after `label` with `places` decimals (kVariablePlaces: its plain text); the
+// total's number is the value as shown, rounded as the text is.
+TotalText labelledNumber(const QString& label, const Decimal& value, int places,
                          const RegionalSettings& settings);
 
 // The total box texts of the three statistics ("Average : ...", "Mean : ...", "Mode : ...").

@@ -250,8 +250,6 @@ void Rolling_Caculator::createRowZero() {
     row->setFont(arial(kRowFont));
     row->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row->setMaxLength(kRowMaxLength);
-    setColour(*row, QPalette::Base, kWhite);
-    setColour(*row, QPalette::Text, kBlackText);
     row->raise();  // the row covers its button where the two overlap
     r.Op.push_back(op);
     r.CalAmount.push_back(row);
@@ -262,6 +260,8 @@ void Rolling_Caculator::initRowStates(int last) {
     RowState cleared;
     cleared.opCaption = QStringLiteral("+");
     m_rows.assign(static_cast<std::size_t>(last) + 1, cleared);
+    // Row 0, made before the pool's states, shows its state as every later row does.
+    showRow(0, kRowText | kRowCaret | kRowColours | kRowOp);
 }
 
 void Rolling_Caculator::buildRowsTo(int last) {
