@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>File Name:</source>
-        <translation>اسم الملف:</translation>
+        <translation>اسم ملف:</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>File Name:</source>
-        <translation>نام پرونده:</translation>
+        <translation>نام:</translation>
     </message>
     <message>
         <source>Cancel</source>

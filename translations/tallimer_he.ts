@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>File Name:</source>
-        <translation>שם הקובץ:</translation>
+        <translation>שם קובץ:</translation>
     </message>
     <message>
         <source>Cancel</source>

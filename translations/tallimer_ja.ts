@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>File Name:</source>
-        <translation>ファイル名:</translation>
+        <translation>ファイル:</translation>
     </message>
     <message>
         <source>Cancel</source>

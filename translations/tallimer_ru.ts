@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>File Name:</source>
-        <translation>Имя файла:</translation>
+        <translation>Файл:</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>File Name:</source>
-        <translation>Dosya Adı:</translation>
+        <translation>Dosya:</translation>
     </message>
     <message>
         <source>Cancel</source>
