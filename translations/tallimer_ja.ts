@@ -125,11 +125,11 @@
     <name>tallimer::Rolling_Caculator</name>
     <message>
         <source>Printing is not available: the printing library could not be loaded.</source>
-        <translation>印刷できません: 印刷ライブラリを読み込めませんでした。</translation>
+        <translation>印刷できません。印刷ライブラリを読み込めませんでした。</translation>
     </message>
     <message>
         <source>There is no printer: set up a default printer to print the calculation.</source>
-        <translation>プリンターがありません: 計算を印刷するには既定のプリンターを設定してください。</translation>
+        <translation>プリンターがありません。計算を印刷するには既定のプリンターを設定してください。</translation>
     </message>
     <message>
         <source>The calculation could not be printed on %1.</source>
