@@ -30,6 +30,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>LTR in a language written left to right, RTL in one written right to left.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>TapeLineNames</name>
     <message>
         <source>Line %1</source>

@@ -170,6 +170,8 @@ int DriveControl::drawRow(QPainter& painter, int index, int top, bool onSystemCo
     painter.setPen(QColor::fromRgb(colour));
     painter.drawImage(0, top + pixels(kIconDrop), pImage[static_cast<std::size_t>(look.icon)]);
     const QFontMetrics metrics(rowFont);
+    // Each name in its own direction, beside its icon as every other name.
+    painter.setLayoutDirection(entry.name.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     painter.drawText(pixels(kTextLeft), top + metrics.ascent(), entry.name);
     return top + m_rowPixels;
 }

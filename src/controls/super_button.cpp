@@ -348,6 +348,8 @@ void SuperButton::printCaption(QImage& surface, QRgb color) const {
     QPainter painter(&surface);
     painter.setFont(font());
     painter.setPen(QColor(color));
+    // From the caption's left edge, in the caption's own direction whatever the program's.
+    painter.setLayoutDirection(m_Caption.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     const QFontMetrics metrics(font());
     painter.drawText(QPoint(m_CaptionX, m_CaptionY + metrics.ascent()), m_Caption);
 }

@@ -45,6 +45,8 @@ LoadSave::LoadSave(QWidget* owner, DriveControl::Sources sources)
     setAutoFillBackground(true);
     setColour(*this, QPalette::Window, kDialogBack);
     setFixedSize(pixels(7095), pixels(4665));
+    // The controls keep their places in a right-to-left language; the label reads in its own.
+    setLayoutDirection(Qt::LeftToRight);
 
     auto place = [this](QWidget& widget, int left, int top, int width, int height) {
         widget.setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
@@ -60,6 +62,8 @@ LoadSave::LoadSave(QWidget* owner, DriveControl::Sources sources)
     m_Label1 = new QLabel(tr("File Name:"), this);
     place(*m_Label1, 405, 3555, 1110, 270);
     m_Label1->setFont(arial(11.25, true));
+    m_Label1->setLayoutDirection(m_Label1->text().isRightToLeft() ? Qt::RightToLeft
+                                                                  : Qt::LeftToRight);
     m_Label1->setAutoFillBackground(true);
     setColour(*m_Label1, QPalette::Window, kSystemWindowBackground);
     QPalette labelLook = m_Label1->palette();

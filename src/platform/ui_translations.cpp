@@ -9,6 +9,11 @@ namespace tallimer {
 
 namespace {
 
+// Qt takes the whole program's layout direction from this text of the loaded translations.
+//: LTR in a language written left to right, RTL in one written right to left.
+[[maybe_unused]] constexpr const char* kLayoutDirection =
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 // Owned by the application object, so they live as long as the texts that use them.
 QTranslator* installed(const char* name) {
     return QCoreApplication::instance()->findChild<QTranslator*>(QString::fromLatin1(name),

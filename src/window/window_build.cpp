@@ -92,6 +92,9 @@ void Rolling_Caculator::createClientArea() {
     client->setAutoFillBackground(true);
     setColour(*client, QPalette::Window, kWindowBackground);
     client->setFont(arial(kClientFont));
+    // In a right-to-left language only the menus turn: the tape, the keypad and the boxes keep
+    // their places, and numbers stay right-aligned and read left to right.
+    client->setLayoutDirection(Qt::LeftToRight);
     // Placed by hand below the menu bar rather than as the central widget: the main window's
     // layout would give it short-lived animation children, and the scroll bar lets pending
     // events (their deletion among them) run while the controls are being shown.

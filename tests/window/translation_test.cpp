@@ -1,9 +1,17 @@
+#include <algorithm>
+#include <array>
+#include <tuple>
+
 #include <QClipboard>
 #include <QFile>
+#include <QGlyphRun>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QTextLayout>
 #include <QXmlStreamReader>
 
+#include "controls/widget_look.h"
 #include "platform/ui_translations.h"
 #include "window_fixture.h"
 
@@ -15,7 +23,20 @@ namespace {
 struct TsFile {
     QHash<QString, QString> texts;
     QHash<QString, QStringList> plurals;
+    QString whole;  // the file's text, translations and all
 };
+
+// Whether every character is drawn by a font the program finds, falling back from the
+// controls' Arial, rather than as a box.
+bool drawnWithGlyphs(const QString& text) {
+    QTextLayout layout(text, arial(11.25));
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    return std::none_of(runs.begin(), runs.end(),
+                        [](const QGlyphRun& run) { return run.glyphIndexes().contains(0); });
+}
 
 TsFile readTs(const QString& language) {
     TsFile ts;
@@ -24,6 +45,8 @@ TsFile readTs(const QString& language) {
     if (!file.open(QIODevice::ReadOnly)) {
         return ts;
     }
+    ts.whole = QString::fromUtf8(file.readAll()).simplified();
+    file.seek(0);
     const QStringList windowContexts = {QStringLiteral("tallimer::Rolling_Caculator"),
                                         QStringLiteral("tallimer::FileCommands"),
                                         QStringLiteral("Total")};
@@ -58,6 +81,9 @@ TsFile readTs(const QString& language) {
 QStringList windowTexts(const QString& language) {
     installTranslations({language}, QStringLiteral(":/i18n"));
     Rolling_Caculator window(englishSettings());
+    // The menus follow the language's direction; the tape stays left to right.
+    EXPECT_EQ(window.menuBar()->layoutDirection(), QLocale(language).textDirection());
+    EXPECT_EQ(window.findChild<QLineEdit*>()->layoutDirection(), Qt::LeftToRight);
     QStringList texts{window.totalText()};
     window.setMessageFunction([&texts](const QString& text) { texts << text; });
     window.printTo(QString());
@@ -81,19 +107,27 @@ TEST(Translation, WindowShowsTheTsFilesTranslationsOrEnglishForAnUnknownLanguage
     const QStringList english = windowTexts(QStringLiteral("en"));
     const QStringList englishPlurals = readTs(QStringLiteral("en")).plurals.value(lostLines);
     ASSERT_EQ(englishPlurals.size(), 2);
-    for (const QString language : {"de", "fr", "es", "it", "nl", "pt_BR", "pl", "xx"}) {
-        SCOPED_TRACE(language.toStdString());
+    // Each language's number of plural forms, and the forms that 1, 2 and 5 take.
+    const std::tuple<const char*, qsizetype, std::array<qsizetype, 3>> table[] = {
+        {"de", 2, {0, 1, 1}}, {"fr", 2, {0, 1, 1}},    {"es", 2, {0, 1, 1}}, {"it", 2, {0, 1, 1}},
+        {"nl", 2, {0, 1, 1}}, {"pt_BR", 2, {0, 1, 1}}, {"pl", 3, {0, 1, 2}}, {"ar", 6, {1, 2, 3}},
+        {"he", 2, {0, 1, 1}}, {"fa", 1, {}},           {"zh_CN", 1, {}},     {"ja", 1, {}},
+        {"ko", 1, {}},        {"ru", 3, {0, 1, 2}},    {"uk", 3, {0, 1, 2}}, {"tr", 1, {}},
+        {"xx", 2, {0, 1, 1}}};
+    for (const auto& [name, count, oneTwoFive] : table) {
+        const QString language = QString::fromLatin1(name);
+        SCOPED_TRACE(name);
         const TsFile ts = readTs(language);
         ASSERT_EQ(ts.texts.isEmpty(), language == u"xx");
+        EXPECT_TRUE(drawnWithGlyphs(ts.whole));
         QStringList expected;
         for (qsizetype i = 0; i + 3 < english.size(); ++i) {
             expected << ts.texts.value(english[i], english[i]);
         }
-        // 1, 2 and 5 take the first, second and last form in every language here.
         const QStringList forms = ts.plurals.value(lostLines, englishPlurals);
-        ASSERT_EQ(forms.size(), language == u"pl" ? 3 : 2);
+        ASSERT_EQ(forms.size(), count);
         for (const int n : {1, 2, 5}) {
-            const qsizetype form = n == 1 ? 0 : n == 2 ? 1 : forms.size() - 1;
+            const qsizetype form = oneTwoFive[n == 1 ? 0 : n == 2 ? 1 : 2];
             expected << QString(forms[form]).replace(QStringLiteral("%n"), QString::number(n));
         }
         EXPECT_EQ(windowTexts(language), expected);
