@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>File Name:</source>
-        <translation>Dateiname:</translation>
+        <translation>Datei:</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>File Name:</source>
-        <translation>Nombre de archivo:</translation>
+        <translation>Archivo:</translation>
     </message>
     <message>
         <source>Cancel</source>

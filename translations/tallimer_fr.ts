@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>File Name:</source>
-        <translation>Nom du fichier :</translation>
+        <translation>Fichier :</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>File Name:</source>
-        <translation>Bestandsnaam:</translation>
+        <translation>Bestand:</translation>
     </message>
     <message>
         <source>Cancel</source>

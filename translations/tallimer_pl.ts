@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>File Name:</source>
-        <translation>Nazwa pliku:</translation>
+        <translation>Plik:</translation>
     </message>
     <message>
         <source>Cancel</source>

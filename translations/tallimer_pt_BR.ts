@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>File Name:</source>
-        <translation>Nome do arquivo:</translation>
+        <translation>Arquivo:</translation>
     </message>
     <message>
         <source>Cancel</source>
