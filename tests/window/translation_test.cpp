@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -47,9 +48,9 @@ TsFile readTs(const QString& language) {
     }
     ts.whole = QString::fromUtf8(file.readAll()).simplified();
     file.seek(0);
-    const QStringList windowContexts = {QStringLiteral("tallimer::Rolling_Caculator"),
-                                        QStringLiteral("tallimer::FileCommands"),
-                                        QStringLiteral("Total")};
+    const QStringList windowContexts = {
+        QStringLiteral("tallimer::Rolling_Caculator"), QStringLiteral("tallimer::FileCommands"),
+        QStringLiteral("tallimer::LoadSave"), QStringLiteral("Total")};
     QXmlStreamReader xml(&file);
     QString context;
     QString source;
@@ -120,6 +121,11 @@ TEST(Translation, WindowShowsTheTsFilesTranslationsOrEnglishForAnUnknownLanguage
         const TsFile ts = readTs(language);
         ASSERT_EQ(ts.texts.isEmpty(), language == u"xx");
         EXPECT_TRUE(drawnWithGlyphs(ts.whole));
+        // The dialog's label box is cut to the English caption's width.
+        const QFontMetricsF label(arial(11.25, true));
+        const QString fileName = QStringLiteral("File Name:");
+        EXPECT_LE(label.horizontalAdvance(ts.texts.value(fileName, fileName)),
+                  label.horizontalAdvance(fileName));
         QStringList expected;
         for (qsizetype i = 0; i + 3 < english.size(); ++i) {
             expected << ts.texts.value(english[i], english[i]);
