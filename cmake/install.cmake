@@ -1,5 +1,6 @@
 # Installs the program as a desktop application (binary, desktop entry, file type, icons,
-# AppStream metadata, manual page) and describes its Debian package for CPack.
+# AppStream metadata, manual page, copyright and changelog) and describes its Debian package for
+# CPack.
 include(GNUInstallDirs)
 
 # One id names the desktop entry, the file type package, the metadata and the icon.
@@ -16,7 +17,6 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${TALLIMER_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 configure_file(data/tallimer.1.in tallimer.1 @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/tallimer.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The theme's icons are rendered from the window's icon at build time.
 add_executable(tallimer_render_icons tools/render_icons.cpp)
@@ -57,4 +57,17 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
 # Glyphs for the Arabic, Hebrew and Persian texts, and for the Chinese, Japanese and Korean.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-wqy-microhei")
+
+# The manual page and the changelog go compressed, as Debian ships them; -n leaves the time out.
+include(cmake/debian_docs.cmake)
+set(docs_dir ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
+set(man_page ${CMAKE_CURRENT_BINARY_DIR}/tallimer.1)
+set(gzipped ${man_page}.gz ${TALLIMER_DEBIAN_CHANGELOG}.gz)
+add_custom_command(OUTPUT ${gzipped}
+  COMMAND gzip -9nkf ${man_page} ${TALLIMER_DEBIAN_CHANGELOG}
+  DEPENDS ${man_page} ${TALLIMER_DEBIAN_CHANGELOG}
+  COMMENT "Compressing the manual page and the changelog")
+add_custom_target(tallimer_gzipped_docs ALL DEPENDS ${gzipped})
+install(FILES ${man_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${TALLIMER_DEBIAN_COPYRIGHT} ${TALLIMER_DEBIAN_CHANGELOG}.gz DESTINATION ${docs_dir})
 include(CPack)

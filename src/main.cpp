@@ -9,7 +9,6 @@
 #include "cli/total_command.h"
 #include "controls/controls_accessible.h"
 #include "controls/controls_gallery.h"
-#include "platform/product.h"
 #include "platform/ui_translations.h"
 #include "window/rolling_caculator.h"
 #include "window/startup_warm_up.h"
@@ -30,7 +29,7 @@ bool hasArgument(int argc, char** argv, const char* wanted) {
 int main(int argc, char** argv) {
     // Answered before any Qt object exists, so it works without a display.
     if (hasArgument(argc, argv, "--version")) {
-        std::printf("%s %s\n", tallimer::kProductTitle, TALLIMER_VERSION);
+        std::fputs(tallimer::versionText().constData(), stdout);
         return 0;
     }
     if (hasArgument(argc, argv, "--help")) {

@@ -1,5 +1,7 @@
 #include "cli/help_text.h"
 
+#include "platform/product.h"
+
 namespace tallimer {
 
 namespace {
@@ -30,12 +32,27 @@ QByteArray helpText() {
     text += kTotalOptions;
     text +=
         "  --controls-gallery  show the painted buttons and scroll bars in all their looks\n"
-        "  --version           print the name and version, and exit\n"
+        "  --version           print the name, version, copyright and license, and exit\n"
         "  --help              print this help, and exit\n"
         "\n"
         "--total exits 0 when it printed the total, 1 when the file cannot be read and 2 on\n"
-        "bad arguments. Numbers follow LC_ALL, LC_NUMERIC or LANG. See tallimer(1).\n";
+        "bad arguments. Numbers follow LC_ALL, LC_NUMERIC or LANG. See tallimer(1).\n"
+        "\n"
+        "License: " TALLIMER_LICENSE "; --version says more.\n";
     return text;
+}
+
+QByteArray versionText() {
+    return QByteArray(kProductTitle) +
+           " " TALLIMER_VERSION
+           "\n"
+           "Copyright " TALLIMER_COPYRIGHT
+           "\n"
+           "License: " TALLIMER_LICENSE
+           ", the GNU General Public License, version 3 or any later version\n"
+           "<https://www.gnu.org/licenses/gpl-3.0.html>. This is free software: you may change\n"
+           "and redistribute it under that license. There is NO WARRANTY, to the extent\n"
+           "permitted by law.\n";
 }
 
 QByteArray totalUsage() {
