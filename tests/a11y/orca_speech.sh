@@ -96,7 +96,8 @@ wait_for 10 a11y_bus || die "no accessibility bus"
 LANG=C.UTF-8 LC_ALL=C.UTF-8 orca --debug-file="$T/orca.log" </dev/null >"$T/orca.out" 2>&1 &
 ORCA_PID=$!
 PIDS+=($ORCA_PID)
-orca_up() { grep -aq "ORCA: Starting ATSPI registry" "$T/orca.log" 2>/dev/null; }
+# Orca 43 and Orca 48 word their start and their focus moves differently.
+orca_up() { grep -aq -e "ORCA: Starting ATSPI registry" -e "ORCA: Starting Atspi main event loop" "$T/orca.log" 2>/dev/null; }
 wait_for 30 orca_up || die "Orca did not start: $(tail -n 3 "$T/orca.out")"
 
 before=$(wc -l <"$T/orca.log")
@@ -104,7 +105,7 @@ QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb LANG=C
   setsid "${prog[@]}" </dev/null >"$T/app.log" 2>&1 &
 APP_PID=$!
 fresh() { tail -n +$((before + 1)) "$T/orca.log"; }
-noticed() { fresh | grep -aq "ORCA: Changing locusOfFocus from"; }
+noticed() { fresh | grep -aq -e "ORCA: Changing locusOfFocus from" -e "Changing locus of focus from"; }
 find_window() { WIN=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -n 1); [[ -n $WIN ]]; }
 wait_for 30 find_window || die "no window appeared: $(tail -n 3 "$T/app.log")"
 registered() { fresh | grep -a "children-changed:add for \[desktop frame" | grep -qv "application | orca\]"; }
