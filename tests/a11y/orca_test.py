@@ -41,12 +41,12 @@ SEQUENCES = {
         ("Down", None, 0, None),  # the name box hands the keys to the list
         ("Page_Down", None, 0, None),
         ("Page_Down", None, 0, None),  # on the last entry, whatever the drives
-        ("Up", r"^Broken\.Clc\.\nfile\.$", 1, None),
-        ("Up", r"^Documents\.\nfolder\.$", 1, None),
+        ("Up", r"^Broken\.Clc\.\n(not selected\.\n)?file\.$", 1, None),
+        ("Up", r"^Documents\.\n(not selected\.\n)?folder\.$", 1, None),
         ("Tab", r"^File Name: text\.$", 1, None),
         ("type:Broken", None, 0, None),
         ("Return", None, 0, None),
-        ("Return", r"^alert Tallimer Calculator\.\n.+\nOK push button\.$", 1, None),
+        ("Return", r"^alert Tallimer Calculator\.\n.+\nOK (push )?button\.$", 1, None),
     ],
     "an open from the menu: the file's total, once it has been read": [
         ("press:Open Calculation...", None, 0, None),
