@@ -22,9 +22,11 @@ QAccessibleInterface* controlsAccessibleFactory(const QString& /*className*/, QO
     if (auto* browser = qobject_cast<DriveControl*>(object)) {
         return new DriveControlAccessible(browser);
     }
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (auto* edit = qobject_cast<QLineEdit*>(object)) {
         return new LineEditAccessible(edit);
     }
+#endif
     return nullptr;
 }
 

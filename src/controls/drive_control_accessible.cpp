@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "controls/drive_control.h"
+#include "controls/input_codes.h"
 #include "controls/vyn_vertical_scroll.h"
 
 namespace tallimer {
@@ -99,10 +100,13 @@ void DriveControlAccessible::keyMoved(DriveControl& control, std::int16_t keyCod
         return;
     }
     const int page = std::max(control.RowsVisible(), 1);
-    const int step = keyCode == 33 ? -page : keyCode == 34 ? page : keyCode == 38 ? -1 : 1;
+    const int step = keyCode == kKeyPageUp     ? -page
+                     : keyCode == kKeyPageDown ? page
+                     : keyCode == kKeyUp       ? -1
+                                               : 1;
     auto* list =
         dynamic_cast<DriveControlAccessible*>(QAccessible::queryAccessibleInterface(&control));
-    if (list == nullptr || list->childCount() < 1 || (keyCode != 40 && step == 1)) {
+    if (list == nullptr || list->childCount() < 1 || (keyCode != kKeyDown && step == 1)) {
         return;
     }
     const int now = list->currentEntry();

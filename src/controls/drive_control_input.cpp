@@ -147,16 +147,16 @@ void DriveControl::openEntry(int index) {
 bool DriveControl::moveByKey(std::int16_t keyCode) {
     const std::int32_t now = m_sFiles->m_Value;
     switch (keyCode) {
-        case 33:
+        case kKeyPageUp:
             m_sFiles->setValue(now - m_RowsVisible);
             return true;
-        case 34:
+        case kKeyPageDown:
             m_sFiles->setValue(now + m_RowsVisible);
             return true;
-        case 38:
+        case kKeyUp:
             m_sFiles->setValue(now - 1);
             return true;
-        case 40:
+        case kKeyDown:
             m_sFiles->setValue(now + 1);
             return true;
         default:

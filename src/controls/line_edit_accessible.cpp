@@ -24,6 +24,9 @@ void* LineEditAccessible::interface_cast(QAccessible::InterfaceType t) {
     if (t == QAccessible::TextInterface) {
         return static_cast<QAccessibleTextInterface*>(this);
     }
+    if (t == QAccessible::EditableTextInterface) {
+        return static_cast<QAccessibleEditableTextInterface*>(this);
+    }
     return QAccessibleWidget::interface_cast(t);
 }
 
@@ -148,6 +151,22 @@ QString LineEditAccessible::attributes(int /*offset*/, int* startOffset, int* en
     *startOffset = 0;
     *endOffset = characterCount();
     return {};
+}
+
+void LineEditAccessible::deleteText(int startOffset, int endOffset) {
+    replaceText(startOffset, endOffset, QString());
+}
+
+void LineEditAccessible::insertText(int offset, const QString& text) {
+    replaceText(offset, offset, text);
+}
+
+void LineEditAccessible::replaceText(int startOffset, int endOffset, const QString& text) {
+    // Through the edit's own typing, so that its validator and signals see the change.
+    if (!edit()->isReadOnly()) {
+        edit()->setSelection(startOffset, endOffset - startOffset);
+        edit()->insert(text);
+    }
 }
 
 }  // namespace tallimer

@@ -8,8 +8,10 @@ namespace tallimer {
 
 // A line edit as a screen reader reads it. Qt's own gives text-attribute runs of length zero,
 // and a screen reader that builds the line it speaks from them drops characters: here one run
-// covers the whole text, so every character is read.
-class LineEditAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+// covers the whole text, so every character is read. Qt 6.8's own no longer needs this.
+class LineEditAccessible : public QAccessibleWidget,
+                           public QAccessibleTextInterface,
+                           public QAccessibleEditableTextInterface {
 public:
     explicit LineEditAccessible(QLineEdit* edit);
 
@@ -32,6 +34,11 @@ public:
     int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
+
+    // QAccessibleEditableTextInterface
+    void deleteText(int startOffset, int endOffset) override;
+    void insertText(int offset, const QString& text) override;
+    void replaceText(int startOffset, int endOffset, const QString& text) override;
 
 private:
     QLineEdit* edit() const;

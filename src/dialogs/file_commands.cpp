@@ -128,6 +128,7 @@ void FileCommands::openFile(const QString& path) {
                 m_calc.tape = std::move(opened.tape);
                 m_calc.applyLayout(m_calc.LastRow);  // pads to the rows, sets the range, refreshes
                 m_calc.MailCalc();
+                emit tapeOpened();
             }
             jobEnded(opened.read || !opened.found);
         });

@@ -66,6 +66,10 @@ public:
     // The dialog while it exists (after first use, until closed by its close box).
     LoadSave* dialog() const;
 
+signals:
+    // A file has been read onto the tape and its total shown.
+    void tapeOpened();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -190,10 +190,10 @@ bool LoadSave::eventFilter(QObject* watched, QEvent* event) {
 
 bool LoadSave::txtSearchSpec_Key(const QKeyEvent& event) {
     switch (keyCodeOf(event)) {
-        case 33:
-        case 34:
-        case 38:
-        case 40:
+        case kKeyPageUp:
+        case kKeyPageDown:
+        case kKeyUp:
+        case kKeyDown:
             m_DriveList->setFocus(Qt::OtherFocusReason);
             return true;
         default:

@@ -46,6 +46,8 @@ public:
     std::int16_t TotalFocused = 0;
     LineValue MemoryValue;
     const RegionalSettings& settings() const { return m_settings; }
+    // The total box shows the running total as a number alone, without a label.
+    bool totalIsNumber() const { return TotalMode == 0 && m_totalValue.has_value(); }
 
     // Load: the tape gets lastRow + 1 lines and is cleared.
     void load(int lastRow);

@@ -1,7 +1,5 @@
 #include "window/announcer.h"
 
-#include <algorithm>
-
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QLabel>
@@ -13,12 +11,6 @@ namespace tallimer {
 
 namespace {
 
-// "12" is said as "Total : 12"; "Mean : 6", "Overflow" and "Error" carry their own words.
-bool isPlainNumber(const QString& text) {
-    return !text.contains(u':') &&
-           std::any_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
-}
-
 QString joined(const QString& first, const QString& second) {
     if (first.isEmpty() || second.isEmpty()) {
         return first + second;
@@ -26,6 +18,7 @@ QString joined(const QString& first, const QString& second) {
     return first + QStringLiteral(", ") + second;
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // An object without a widget, seen only by assistive technologies: the status area (under
 // the window) and the notification in it, named by the words last said.
 class HiddenAccessible : public QAccessibleObject {
@@ -61,15 +54,21 @@ private:
     QAccessible::Role m_role;
     const QString* m_name;
 };
+#endif
 
 }  // namespace
 
 Announcer::Announcer(QWidget& window, const QLineEdit& total, const QLabel& memory,
-                     std::function<QString()> rowText)
-    : QObject(&window), m_total(total), m_memory(memory), m_rowText(std::move(rowText)) {}
+                     std::function<QString()> rowText, std::function<bool()> totalIsNumber)
+    : QObject(&window),
+      m_total(total),
+      m_memory(memory),
+      m_rowText(std::move(rowText)),
+      m_totalIsNumber(std::move(totalIsNumber)) {}
 
-QString Announcer::spokenTotal(const QString& shown, const QString& name) {
-    return isPlainNumber(shown) ? name + QStringLiteral(" : ") + shown : shown;
+void Announcer::opened() {
+    m_toldTotal.clear();
+    committed(CalculatorView::Committed::Total);
 }
 
 void Announcer::committed(CalculatorView::Committed what) {
@@ -97,7 +96,10 @@ void Announcer::tell() {
     const QString total = m_total.text();
     if (total != m_toldTotal) {
         m_toldTotal = total;
-        words = joined(words, spokenTotal(total, m_total.accessibleName()));
+        // "12" is said as "Total : 12"; "Mean : 6", "Overflow" and "Error" carry their words.
+        const bool number = !total.isEmpty() && m_totalIsNumber();
+        words = joined(words,
+                       number ? m_total.accessibleName() + QStringLiteral(" : ") + total : total);
     }
     m_row = m_memoryAsked = false;
     if (!words.isEmpty()) {
@@ -106,6 +108,11 @@ void Announcer::tell() {
 }
 
 void Announcer::say(const QString& words) {
+    m_said = words;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(parent(), words);
+    QAccessible::updateAccessibility(&announcement);
+#else
     if (m_note == nullptr) {
         // A child of this object: the window's own children stay as they were.
         auto* status = new QObject(this);
@@ -115,9 +122,12 @@ void Announcer::say(const QString& words) {
         QAccessible::registerAccessibleInterface(
             new HiddenAccessible(m_note, QAccessible::Notification, &m_said));
     }
-    m_said = words;
+    // A reader may keep a name it has read until told it changed.
+    QAccessibleEvent renamed(m_note, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
     QAccessibleEvent shown(m_note, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#endif
 }
 
 }  // namespace tallimer

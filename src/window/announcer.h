@@ -13,27 +13,27 @@ class QWidget;
 
 namespace tallimer {
 
-// Tells a screen reader what a committed change came to. Qt has no announcement of its own
-// (and its bridge sends a changed name or description without the new text), so the window
-// has a status area of its own that only assistive technologies see, and each message is
-// a notification shown there: a screen reader speaks a notification in a status area as it
-// is, without naming its role. The total is told only when it differs from the one told last,
-// so a commit that changed nothing says nothing. While no assistive technology runs, nothing
+// Tells a screen reader what a committed change came to, as an announcement: Qt 6.8 and later
+// send one of their own, which a screen reader speaks as it is. Before 6.8 the window has a
+// status area of its own that only assistive technologies see, and each message is a
+// notification shown there, renamed first so that no reader keeps an older name. The total is
+// told only when it differs from the one told last, so a commit that changed nothing says
+// nothing; an opened file's total is always told. While no assistive technology runs, nothing
 // is done at all.
 class Announcer : public QObject {
     Q_OBJECT
 
 public:
-    // `rowText` gives the value of the row the commands work on.
+    // `rowText` gives the value of the row the commands work on; `totalIsNumber` whether the
+    // total box shows a number alone (not a statistic's label, "Overflow" or "Error").
     Announcer(QWidget& window, const QLineEdit& total, const QLabel& memory,
-              std::function<QString()> rowText);
+              std::function<QString()> rowText, std::function<bool()> totalIsNumber);
 
     void committed(CalculatorView::Committed what);
-    // The total box's text as spoken: with the box's name before a plain number.
-    static QString spokenTotal(const QString& shown, const QString& name);
-    // Shows `words` as the notification now; what a screen reader is sent.
+    // A file has been read onto the tape: its total is told even when it is the last one told.
+    void opened();
+    // Announces `words` now; what a screen reader is sent.
     void say(const QString& words);
-    QObject* note() const { return m_note; }
     const QString& said() const { return m_said; }
 
 private:
@@ -42,7 +42,10 @@ private:
     const QLineEdit& m_total;
     const QLabel& m_memory;
     std::function<QString()> m_rowText;
+    std::function<bool()> m_totalIsNumber;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     QObject* m_note = nullptr;  // made when first needed, with its status area
+#endif
     QString m_said;
     QString m_toldTotal;
     bool m_pending = false;

@@ -69,10 +69,14 @@ void Rolling_Caculator::Form_Load() {
     // The tape gets one line per row and is cleared.
     m_calc.load(last);
     m_lineNames = std::make_unique<TapeLineNames>(m_parts.rows, *m_parts.ScrollNum);
-    m_announcer = new Announcer(*this, *m_parts.total.TotalAmount, *m_parts.keypad.M_Buff, [this] {
-        const int row = m_calc.CurrentRow;
-        return m_lineNames->lineName(row) + QStringLiteral(", ") + rowText(row);
-    });
+    m_announcer = new Announcer(
+        *this, *m_parts.total.TotalAmount, *m_parts.keypad.M_Buff,
+        [this] {
+            const int row = m_calc.CurrentRow;
+            return m_lineNames->lineName(row) + QStringLiteral(", ") + rowText(row);
+        },
+        [this] { return m_calc.totalIsNumber(); });
+    connect(m_files, &FileCommands::tapeOpened, m_announcer, &Announcer::opened);
 }
 
 void Rolling_Caculator::Form_Activate() {

@@ -150,10 +150,7 @@ void Rolling_Caculator::createMenus() {
     connect(m.PrintCalc, &QAction::triggered, this, [this] { PrintCalc_Click(); });
     for (std::size_t i = 0; i < m.LD.size(); ++i) {
         const auto index = static_cast<std::int16_t>(i);
-        connect(m.LD[i], &QAction::triggered, this, [this, index] {
-            m_files->LD_Click(index);
-            changeCommitted(Committed::Total);  // an opened file's total is told
-        });
+        connect(m.LD[i], &QAction::triggered, this, [this, index] { m_files->LD_Click(index); });
     }
 }
 

@@ -11,7 +11,7 @@
 # Exit: 0 spoken lines printed; 3 Orca or the program could not be brought up.
 set -u
 if [[ -z ${ORCA_SPEECH_INNER:-} ]]; then
-  ORCA_SPEECH_INNER=1 exec timeout -k 5 "${ORCA_SPEECH_TIMEOUT:-150}" "$0" "$@"
+  ORCA_SPEECH_INNER=1 exec timeout -k 5 "${ORCA_SPEECH_TIMEOUT:-240}" "$0" "$@"
 fi
 prog=() steps=() seen=0
 for a in "$@"; do
@@ -96,7 +96,8 @@ wait_for 10 a11y_bus || die "no accessibility bus"
 LANG=C.UTF-8 LC_ALL=C.UTF-8 orca --debug-file="$T/orca.log" </dev/null >"$T/orca.out" 2>&1 &
 ORCA_PID=$!
 PIDS+=($ORCA_PID)
-orca_up() { grep -aq "ORCA: Starting ATSPI registry" "$T/orca.log" 2>/dev/null; }
+# Orca 43 and Orca 48 word their start and their focus moves differently.
+orca_up() { grep -aq -e "ORCA: Starting ATSPI registry" -e "ORCA: Starting Atspi main event loop" "$T/orca.log" 2>/dev/null; }
 wait_for 30 orca_up || die "Orca did not start: $(tail -n 3 "$T/orca.out")"
 
 before=$(wc -l <"$T/orca.log")
@@ -104,7 +105,7 @@ QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QT_QPA_PLATFORM=xcb LANG=C
   setsid "${prog[@]}" </dev/null >"$T/app.log" 2>&1 &
 APP_PID=$!
 fresh() { tail -n +$((before + 1)) "$T/orca.log"; }
-noticed() { fresh | grep -aq "ORCA: Changing locusOfFocus from"; }
+noticed() { fresh | grep -aq -e "ORCA: Changing locusOfFocus from" -e "Changing locus of focus from"; }
 find_window() { WIN=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -n 1); [[ -n $WIN ]]; }
 wait_for 30 find_window || die "no window appeared: $(tail -n 3 "$T/app.log")"
 registered() { fresh | grep -a "children-changed:add for \[desktop frame" | grep -qv "application | orca\]"; }
@@ -114,12 +115,14 @@ if ! wait_for 1 noticed; then
   xdotool windowfocus "$WIN" 2>/dev/null
   wait_for 15 noticed || die "Orca never saw the window become active"
 fi
+# Orca 48 logs a cache clearing every two seconds, whatever happens: not counted.
+grown() { grep -avc "GENERATOR: Clearing cache" "$T/orca.log"; }
 quiet() { # until Orca's log has not grown for $1 tenths of a second, at most $2 s
   local end=$((SECONDS + $2)) last size stable=0
-  last=$(stat -c %s "$T/orca.log")
+  last=$(grown)
   while ((SECONDS < end)); do
     sleep 0.1
-    size=$(stat -c %s "$T/orca.log")
+    size=$(grown)
     if [[ $size == "$last" ]]; then ((++stable >= $1)) && return 0; else stable=0 last=$size; fi
   done
 }

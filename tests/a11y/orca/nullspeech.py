@@ -28,3 +28,10 @@ class SpeechServer(speechserver.SpeechServer):
 
     def getVoiceFamilies(self):
         return []
+
+
+# Orca 48 calls the server by newer names.
+for _name in ("speak", "speak_character", "speak_key_event", "stop", "shutdown"):
+    setattr(SpeechServer, _name, lambda self, *args, **kwargs: None)
+SpeechServer.get_info = SpeechServer.getInfo
+SpeechServer.get_voice_families = SpeechServer.getVoiceFamilies
