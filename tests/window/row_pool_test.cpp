@@ -56,6 +56,7 @@ protected:
         file.write(writeClc(tape, englishSettings()));
         file.close();
         window->fileCommands().openStartupFile({file.fileName()});
+        EXPECT_TRUE(waitUntil([&] { return window->calculator().tape.size() >= 90; }));
         window->setScrollValue(30);
         window->calculator().SortNm_Click();
         QStringList pasted;
