@@ -239,9 +239,8 @@ TEST_F(LoadSaveTest, AHungDriveFreezesNothingAndIsNotDrawnLate) {
     ASSERT_TRUE(listed());
     gate->release();
     ASSERT_TRUE(done->tryAcquire(1, 5000));
-    // The late listing's arrival, posted before its thread ended.
     ASSERT_TRUE(QTest::qWaitFor([] { return FileService::threadsRunning() == 0; }));
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();  // the late listing, posted before its thread ended
     const std::vector<DriveEntry>& rows = dialog->DriveList().Entries();
     EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const DriveEntry& row) {
         return row.name == QStringLiteral("plan.Clc");
