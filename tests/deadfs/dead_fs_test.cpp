@@ -104,9 +104,8 @@ TEST_F(DeadFileSystemTest, TheWindowAnswersWhateverTheMountDoes) {
     }
     EXPECT_EQ(shown, 4);
 
-    // Saving into the dead folder, then into the home folder, then opening from the dead one:
-    // none waits for another, the save into home lands, and each stuck one fails once by its
-    // time limit, the calculation as it was.
+    // Saving into the dead folder, into home, opening from the dead one: none waits for another,
+    // and each stuck one fails once by its time limit, the calculation as it was.
     const QString landed = home.filePath(QStringLiteral("b.Clc"));
     const std::pair<QString, int> commands[] = {
         {dead + "/a.Clc", 1}, {landed, 1}, {dead + "/a.Clc", 0}};
