@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QLocale>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -9,6 +10,7 @@
 #include "cli/total_command.h"
 #include "controls/controls_accessible.h"
 #include "controls/controls_gallery.h"
+#include "platform/file_service.h"
 #include "platform/ui_translations.h"
 #include "window/rolling_caculator.h"
 #include "window/startup_warm_up.h"
@@ -60,5 +62,8 @@ int main(int argc, char** argv) {
     tallimer::Rolling_Caculator window;
     window.show();
     window.activateWindow();  // a program just started takes the keyboard
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // A save still running completes its file; one stuck on a dead drive is left behind.
+    tallimer::FileService::waitForHeldJobs(std::chrono::seconds(5));
+    return status;
 }

@@ -16,7 +16,6 @@ struct Listed {
     std::vector<DriveEntry> rows;  // the drives and home as asked for, then the folder's rows
     std::vector<QString> files;
     std::size_t places = 0;
-    bool taken = false;  // moved into a browser
 };
 
 }  // namespace
@@ -60,13 +59,12 @@ void DriveControl::GetDir(QString& PathDir) {
             return listed;
         },
         [this, folder](Listed& listed) {
-            if (listed.taken || listed.places != m_entries.rows.size()) {
-                // Another browser waiting for the same folder has taken the rows: read again.
+            if (listed.places != m_entries.rows.size()) {
+                // Read for another browser, whose drives differ: read again.
                 QString again = folder;
                 GetDir(again);
                 return;
             }
-            listed.taken = true;
             showListing(folder, listed.opened, listed.rows, listed.files);
         });
 }

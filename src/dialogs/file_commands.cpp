@@ -46,7 +46,9 @@ FileCommands::FileCommands(Calculator& calc, QWidget& owner)
 
 FileCommands::~FileCommands() {
     m_owner.removeEventFilter(this);
-    setBusy(false);  // a job still pending is forgotten
+    if (m_pending > 0) {
+        QApplication::restoreOverrideCursor();  // a job still pending is forgotten
+    }
 }
 
 LoadSave* FileCommands::dialog() const {
@@ -65,10 +67,6 @@ QString FileCommands::commandText(std::int16_t Index) {
 }
 
 void FileCommands::LD_Click(std::int16_t Index) {
-    if (m_busy) {
-        m_waiting.push_back({Index, CalcFilePath});
-        return;
-    }
     QString folder = processFolder();
     if (Index < 5) {
         LoadSave& dialog = loadSave();
@@ -111,10 +109,37 @@ struct Opened {
 
 }  // namespace
 
-void FileCommands::openFile(const QString& path) {
-    setBusy(true);
+template <class Work, class Done>
+void FileCommands::startJob(Work work, Done done, bool save) {
+    // A requester of its own: a job never supersedes another.
+    auto* job = new QObject(this);
+    if (m_pending++ == 0) {
+        QApplication::setOverrideCursor(Qt::BusyCursor);
+    }
     FileService::instance().run(
-        this, {},
+        job, {}, std::move(work),
+        [this, job, done = std::move(done)](auto& result) mutable {
+            jobEnded(job);
+            done(result);
+        },
+        JobLimits{timeLimit,
+                  [this, job] {
+                      jobEnded(job);
+                      failed();
+                  },
+                  save});
+}
+
+void FileCommands::jobEnded(QObject* job) {
+    job->deleteLater();
+    if (--m_pending == 0) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void FileCommands::openFile(const QString& path) {
+    const std::uint64_t open = ++m_newestOpen;
+    startJob(
         [path, settings = m_calc.settings()] {
             Opened opened;
             opened.found = normalFileExists(path);
@@ -123,46 +148,39 @@ void FileCommands::openFile(const QString& path) {
             opened.read = opened.found && loadClc(path, settings, opened.tape, nullptr);
             return opened;
         },
-        [this](Opened& opened) {
-            if (opened.read) {
-                m_calc.tape = std::move(opened.tape);
-                m_calc.applyLayout(m_calc.LastRow);  // pads to the rows, sets the range, refreshes
-                m_calc.MailCalc();
-                emit tapeOpened();
+        [this, open](Opened& opened) {
+            if (open != m_newestOpen) {
+                return;  // a newer open fills the tape
             }
-            jobEnded(opened.read || !opened.found);
-        });
+            if (opened.read) {
+                applyOpened(opened.tape);
+            } else if (opened.found) {
+                failed();
+            }
+        },
+        false);
 }
 
 void FileCommands::saveFile(const QString& path) {
-    setBusy(true);
-    FileService::instance().run(
-        this, {},
-        [path, tape = m_calc.tape, settings = m_calc.settings()] {
-            return saveClc(path, tape, settings, nullptr);
-        },
-        [this](bool saved) { jobEnded(saved); });
+    startJob([path, tape = m_calc.tape,
+              settings = m_calc.settings()] { return saveClc(path, tape, settings, nullptr); },
+             [this](bool saved) {
+                 if (!saved) {
+                     failed();
+                 }
+             },
+             true);
 }
 
-void FileCommands::setBusy(bool busy) {
-    if (busy != m_busy) {
-        m_busy = busy;
-        busy ? QApplication::setOverrideCursor(Qt::BusyCursor)
-             : QApplication::restoreOverrideCursor();
-    }
+void FileCommands::applyOpened(Tape& tape) {
+    m_calc.tape = std::move(tape);
+    m_calc.applyLayout(m_calc.LastRow);  // pads to the rows, sets the range, refreshes
+    m_calc.MailCalc();
+    emit tapeOpened();
 }
 
-void FileCommands::jobEnded(bool done) {
-    setBusy(false);
-    if (!done) {
-        showFailure();
-    }
-    while (!m_waiting.empty() && !m_busy) {
-        const Command next = m_waiting.front();
-        m_waiting.erase(m_waiting.begin());
-        CalcFilePath = next.path;
-        LD_Click(next.index);
-    }
+void FileCommands::failed() {
+    showFailure();
 }
 
 void FileCommands::openStartupFile(const QStringList& arguments) {

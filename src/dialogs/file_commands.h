@@ -1,8 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 #include <QObject>
 #include <QPointer>
@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include "controls/drive_control.h"
+#include "engine/tape.h"
 
 class QMimeData;
 class QWidget;
@@ -33,7 +34,8 @@ QString droppedClcFile(const QMimeData& mime);
 // The open and save commands of the main window (its menu array LD) and the dialog they show.
 // Also takes ".Clc" files dropped on the window. Every read and write is a job of the file
 // service: the window answers meanwhile, under the busy cursor, and the tape changes only when
-// a file has been read whole. A command given while a job is pending waits for it.
+// a file has been read whole, by the newest open. No command waits for another's job; a job not
+// ended within the time limit has failed, and its late answer is dropped.
 class FileCommands : public QObject {
     Q_OBJECT
 
@@ -53,13 +55,15 @@ public:
     // The start-up file: the program's arguments joined by blanks, when they name a ".Clc"
     // file, are opened with index 5.
     void openStartupFile(const QStringList& arguments);
-    // True while a file is being read or written.
-    bool busy() const { return m_busy; }
+    // True while a file is being read or written, within the time limit.
+    bool busy() const { return m_pending > 0; }
 
     // Shows the dialog modally; tests put their own answer in its place.
     std::function<void(LoadSave&)> showDialog;
     // Shows the failure message; tests count the calls instead.
     std::function<void()> showFailure;
+    // How long a read or write may take before it counts as failed.
+    std::chrono::milliseconds timeLimit{5000};
     // Where the dialog's browser finds the drives and the home folder.
     DriveControl::Sources dialogSources = DriveControl::systemSources();
 
@@ -74,24 +78,26 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Command {
-        std::int16_t index;
-        QString path;
-    };
-
     LoadSave& loadSave();
     // Runs the command on CalcFilePath, an absolute path, as a job.
     void openFile(const QString& path);
     void saveFile(const QString& path);
-    void setBusy(bool busy);
-    // The job has ended: shows its failure, then runs a command that waited.
-    void jobEnded(bool done);
+    // Runs `work` as a job of its own under the busy cursor; `done(result)` follows unless it
+    // failed first, which shows the failure. A save is waited for when the program ends.
+    template <class Work, class Done>
+    void startJob(Work work, Done done, bool save);
+    // A job has ended, done or failed: the busy cursor goes with the last.
+    void jobEnded(QObject* job);
+    // A read file's tape becomes the calculation.
+    void applyOpened(Tape& tape);
+    // The one failure message of a failed open or save.
+    void failed();
 
     Calculator& m_calc;
     QWidget& m_owner;
     QPointer<LoadSave> m_dialog;
-    bool m_busy = false;
-    std::vector<Command> m_waiting;
+    int m_pending = 0;               // jobs neither ended nor failed
+    std::uint64_t m_newestOpen = 0;  // only this open may fill the tape
 };
 
 }  // namespace tallimer

@@ -1,5 +1,6 @@
 #include "platform/folder_listing.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <algorithm>
@@ -51,7 +52,8 @@ QString processFolder() {
     std::vector<char> buffer(4096);
     while (getcwd(buffer.data(), buffer.size()) == nullptr) {
         if (errno != ERANGE) {
-            return QStringLiteral("/");
+            // Removed since the program started: start where file choosers do.
+            return QDir::homePath();
         }
         buffer.resize(buffer.size() * 2);
     }

@@ -31,7 +31,7 @@ struct FolderListing {
 FolderListing listFolder(const QString& folder, const std::function<bool(QStringView)>& wantFile);
 
 // The process's current folder, read without touching a file system; the process never
-// changes it.
+// changes it. The home folder when it has been removed.
 QString processFolder();
 
 }  // namespace tallimer

@@ -12,7 +12,6 @@ namespace tallimer {
 // The kinds of drive the file browser tells apart, numbered as the drive types it shows.
 enum class DriveType : std::int32_t {
     Unknown = 0,
-    NoRoot = 1,
     Removable = 2,
     Fixed = 3,
     Network = 4,

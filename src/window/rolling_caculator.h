@@ -41,6 +41,8 @@ public:
     FileCommands& fileCommands() { return *m_files; }
     // The window's controls with every row of the pool, the rows not made yet made now.
     const WindowParts& partsAllRowsMade();
+    // The window's controls with the rows made so far: those that have come into sight.
+    const WindowParts& parts() const { return m_parts; }
     int lastRow() const { return m_LastRow; }
     std::int32_t savedLeft() const { return m_SavedLeft; }
     double twipsPerPixel() const;
@@ -55,13 +57,16 @@ public:
     bool layoutSettling() const;
 
     // "Copy Numbers...", "Paste Numbers..." and "Print Calculation..." (on the default
-    // printer; printTo takes any by name, an empty name meaning there is none).
+    // printer; printTo takes any by name, an empty name meaning there is none). Printing runs
+    // as jobs: what it says follows when they end.
     void C_m_Click();
     void P_m_Click();
     void PrintCalc_Click();
     void printTo(const QString& printerName);
     // Replaces the message box, so that tests read what the user would be told.
     void setMessageFunction(MessageFunction show);
+    // Prints through `library` instead of the installed one (null); it must outlive the jobs.
+    void setPrintLibrary(const PrintLibrary* library);
 
     // CalculatorView
     int rowPoolSize() const override;
@@ -125,8 +130,9 @@ private:
     void placeRows(int lastRow);
 
     bool validRow(int row) const;
-    // The printing library, or null after saying that it is missing (print_command.cpp).
-    const PrintLibrary* printLibraryOrSay();
+    // What printing says when it cannot (print_command.cpp).
+    void sayNoPrintLibrary();
+    void notPrinted(const QString& printerName);
     void message(const QString& text);
 
     RegionalSettings m_settings;
@@ -165,7 +171,8 @@ private:
     EntryRow* builtRow(int row) const;
 
     std::vector<RowState> m_rows;
-    MessageFunction m_message;  // empty: the message box
+    MessageFunction m_message;                     // empty: the message box
+    const PrintLibrary* m_printLibrary = nullptr;  // null: the installed one
 };
 
 }  // namespace tallimer

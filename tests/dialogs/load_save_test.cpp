@@ -15,6 +15,7 @@
 #include "controls/vyn_vertical_scroll.h"
 #include "dialogs/load_save.h"
 #include "files/strip_extension.h"
+#include "platform/file_service.h"
 #include "test_names.h"
 
 namespace tallimer {
@@ -238,7 +239,8 @@ TEST_F(LoadSaveTest, AHungDriveFreezesNothingAndIsNotDrawnLate) {
     ASSERT_TRUE(listed());
     gate->release();
     ASSERT_TRUE(done->tryAcquire(1, 5000));
-    QTest::qWait(100);  // the late listing's arrival
+    ASSERT_TRUE(QTest::qWaitFor([] { return FileService::threadsRunning() == 0; }));
+    QCoreApplication::processEvents();  // the late listing, posted before its thread ended
     const std::vector<DriveEntry>& rows = dialog->DriveList().Entries();
     EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const DriveEntry& row) {
         return row.name == QStringLiteral("plan.Clc");

@@ -1,9 +1,10 @@
 #include <QSemaphore>
 #include <QTest>
-#include <QThread>
 
 #include <atomic>
+#include <chrono>
 #include <memory>
+#include <system_error>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ namespace {
 class FileServiceTest : public ::testing::Test {
 protected:
     void TearDown() override {
-        gate->release(100);
+        gate->release(1000);
         EXPECT_TRUE(QTest::qWaitFor([] { return FileService::threadsRunning() == 0; }, 5000));
     }
     auto blocked(int value) {
@@ -39,8 +40,8 @@ protected:
 };
 
 TEST_F(FileServiceTest, StuckJobsHoldUpNoOtherJob) {
-    // More stuck jobs than a pool sized to the cores has threads.
-    std::vector<std::unique_ptr<QObject>> stuck(2 * QThread::idealThreadCount() + 2);
+    // More stuck jobs than a pool sized to the cores of any usual machine has threads.
+    std::vector<std::unique_ptr<QObject>> stuck(80);
     for (std::size_t i = 0; i < stuck.size(); ++i) {
         stuck[i] = std::make_unique<QObject>();
         service.run(stuck[i].get(), QString::number(i), blocked(-1), into(got));
@@ -61,7 +62,7 @@ TEST_F(FileServiceTest, OnlyTheNewestJobOfARequesterStillThereIsDelivered) {
     gone.reset();
     gate->release(3);
     EXPECT_TRUE(QTest::qWaitFor([] { return FileService::threadsRunning() == 0; }, 5000));
-    QTest::qWait(20);  // the late answers' queued calls
+    QCoreApplication::processEvents();  // the answers, posted before their threads ended
     EXPECT_EQ(got, std::vector<int>{3});
 }
 
@@ -70,7 +71,6 @@ TEST_F(FileServiceTest, AJobOfAKeyStillRunningIsNotStartedAgain) {
     for (int i = 0; i < 3; ++i) {
         service.run(&requester, QStringLiteral("list /dead"), blocked(i), into(got));
     }
-    QTest::qWait(50);
     EXPECT_EQ(FileService::threadsRunning(), 1);
     gate->release(1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !got.empty(); }, 2000));
@@ -79,6 +79,49 @@ TEST_F(FileServiceTest, AJobOfAKeyStillRunningIsNotStartedAgain) {
     gate->release(1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return got.size() == 2; }, 2000));
     EXPECT_EQ(*calls, 2);
+}
+
+TEST_F(FileServiceTest, EachWaiterOfASharedJobGetsAResultOfItsOwn) {
+    QObject first, second;
+    std::vector<std::vector<int>> seen;
+    const auto rows = [] { return std::vector<int>{1, 2}; };
+    for (QObject* requester : {&first, &second}) {
+        service.run(requester, QStringLiteral("list /"), rows,
+                    [&seen](std::vector<int>& result) { seen.push_back(std::move(result)); });
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return seen.size() == 2; }, 5000));
+    EXPECT_EQ(seen, (std::vector<std::vector<int>>(2, {1, 2})));
+}
+
+// A job that fails, by its time limit or a thread that cannot start, says so once, never
+// answers late, and no longer holds the program's end.
+TEST_F(FileServiceTest, AFailedJobSaysSoOnceAndNeverAnswers) {
+    const auto noThreads = [](const std::function<void()>&) {
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+    };
+    for (const bool threadFails : {false, true}) {
+        FileService tried(nullptr, threadFails ? FileService::ThreadStarter(noThreads)
+                                               : FileService::ThreadStarter());
+        QObject requester;
+        int failed = 0;
+        tried.run(&requester, {}, blocked(1), into(got),
+                  JobLimits{std::chrono::milliseconds(50), [&failed] { ++failed; }, true});
+        EXPECT_FALSE(FileService::waitForHeldJobs(std::chrono::milliseconds(0)));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return failed == 1; }, 5000)) << threadFails;
+        EXPECT_TRUE(FileService::waitForHeldJobs(std::chrono::milliseconds(0)));
+        gate->release(1);
+        EXPECT_TRUE(QTest::qWaitFor([] { return FileService::threadsRunning() == 0; }, 5000));
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(failed == 1 && got.empty()) << failed << " failures";
+    }
+}
+
+TEST_F(FileServiceTest, TheProgramsEndWaitsForAHeldJobThatEnds) {
+    QObject requester;
+    service.run(&requester, {}, blocked(1), into(got), JobLimits{{}, {}, true});
+    EXPECT_FALSE(FileService::waitForHeldJobs(std::chrono::milliseconds(10)));
+    gate->release(1);
+    EXPECT_TRUE(FileService::waitForHeldJobs(std::chrono::seconds(5)));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSemaphore>
 #include <QTemporaryDir>
 
 #include "print/print_calc.h"
@@ -91,6 +92,34 @@ TEST_F(ClipboardPrintTest, WithoutAPrinterTheMessageShowsAndNothingChanges) {
                             "calculation.")});
     EXPECT_EQ(total(), QStringLiteral("15"));
     EXPECT_EQ(row(1)->text(), QStringLiteral("8"));
+}
+
+// A print backend whose printer lookup waits until the test lets it through (10 s at most),
+// as one on a print server that does not answer.
+QSemaphore g_lookupGate;
+QSemaphore g_lookupsEnded;
+void blockedDefaultPrinter(QString* name) {
+    g_lookupGate.tryAcquire(1, 10000);
+    g_lookupsEnded.release();
+    *name = QStringLiteral("slow");
+}
+bool printFails(const PrintJob*) {
+    return false;
+}
+
+TEST_F(ClipboardPrintTest, TheWindowAnswersWhileThePrinterIsLookedFor) {
+    const PrintLibrary slow{blockedDefaultPrinter, printFails, {}};
+    window->setPrintLibrary(&slow);
+    const int ended = g_lookupsEnded.available();
+    trigger(window->partsAllRowsMade().menus.PrintCalc);
+    type("7+8");
+    EXPECT_EQ(total(), QStringLiteral("15"));
+    EXPECT_EQ(g_lookupsEnded.available(), ended);  // typed while the lookup still waited
+    EXPECT_TRUE(messages.isEmpty());
+    g_lookupGate.release();
+    EXPECT_TRUE(waitUntil([this] { return !messages.isEmpty(); }));
+    EXPECT_EQ(messages,
+              QStringList{QStringLiteral("The calculation could not be printed on slow.")});
 }
 
 QString run(const QString& program, const QStringList& arguments) {

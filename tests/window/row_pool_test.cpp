@@ -5,6 +5,8 @@
 #include <QStyleHints>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 #include "dialogs/file_commands.h"
 #include "engine/total.h"
 #include "files/clc_format.h"
@@ -56,6 +58,7 @@ protected:
         file.write(writeClc(tape, englishSettings()));
         file.close();
         window->fileCommands().openStartupFile({file.fileName()});
+        EXPECT_TRUE(waitUntil([&] { return window->calculator().tape.size() >= 90; }));
         window->setScrollValue(30);
         window->calculator().SortNm_Click();
         QStringList pasted;
@@ -81,6 +84,10 @@ protected:
         window->resizeClient(tall);
         EXPECT_TRUE(waitUntil([&] { return window->clientSize() == tall; }));
         settle();
+        // The paste went onto the opened file, which did not land over it later.
+        EXPECT_TRUE(std::ranges::any_of(calc.tape.TapeNumbers, [&](const LineValue& value) {
+            return rowText(value, calc.DecPlaces, englishSettings()) == QStringLiteral("2.25");
+        }));
 
         std::vector<ShownRow> shown;
         const RowParts& rows = window->partsAllRowsMade().rows;

@@ -60,14 +60,15 @@ protected:
         }
     }
 
-    EntryRow* row(int r) const {
-        return window->partsAllRowsMade().rows.CalAmount.at(static_cast<std::size_t>(r));
+    // A row as the user has it; one not made yet is made, with all the others.
+    const RowParts& rowsWith(int r) const {
+        const auto made = static_cast<int>(window->parts().rows.CalAmount.size());
+        return r < made ? window->parts().rows : window->partsAllRowsMade().rows;
     }
-    SuperButton* op(int r) const {
-        return window->partsAllRowsMade().rows.Op.at(static_cast<std::size_t>(r));
-    }
+    EntryRow* row(int r) const { return rowsWith(r).CalAmount.at(static_cast<std::size_t>(r)); }
+    SuperButton* op(int r) const { return rowsWith(r).Op.at(static_cast<std::size_t>(r)); }
     SuperButton* key(int index) const {
-        return window->partsAllRowsMade().keypad.CalC_Button.at(static_cast<std::size_t>(index));
+        return window->parts().keypad.CalC_Button.at(static_cast<std::size_t>(index));
     }
     QString total() const { return window->totalText(); }
     int focusedRow() const {
