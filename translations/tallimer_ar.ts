@@ -208,5 +208,9 @@
             <numerusform>لم يُلصق %n سطر من الحافظة.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>تعذرت طباعة الحساب: الطابعة لا تستجيب.</translation>
+    </message>
 </context>
 </TS>

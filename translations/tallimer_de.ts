@@ -236,5 +236,9 @@
         <comment>the memory display, to a screen reader</comment>
         <translation>Speicher</translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>Die Rechnung konnte nicht gedruckt werden: Der Drucker antwortet nicht.</translation>
+    </message>
 </context>
 </TS>

@@ -236,5 +236,9 @@
         <comment>the memory display, to a screen reader</comment>
         <translation>Memoria</translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>No se pudo imprimir el cálculo: la impresora no responde.</translation>
+    </message>
 </context>
 </TS>

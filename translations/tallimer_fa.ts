@@ -203,5 +203,9 @@
             <numerusform>%n سطر از بریده‌دان چسبانده نشد.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>محاسبه چاپ نشد: چاپگر پاسخ نمی‌دهد.</translation>
+    </message>
 </context>
 </TS>

@@ -236,5 +236,9 @@
         <comment>the memory display, to a screen reader</comment>
         <translation>Mémoire</translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>Le calcul n&apos;a pas pu être imprimé : l&apos;imprimante ne répond pas.</translation>
+    </message>
 </context>
 </TS>

@@ -204,5 +204,9 @@
             <numerusform>%n שורות מלוח העריכה לא הודבקו.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>לא ניתן היה להדפיס את החישוב: המדפסת אינה מגיבה.</translation>
+    </message>
 </context>
 </TS>

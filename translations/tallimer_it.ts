@@ -236,5 +236,9 @@
         <comment>the memory display, to a screen reader</comment>
         <translation>Memoria</translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>Impossibile stampare il calcolo: la stampante non risponde.</translation>
+    </message>
 </context>
 </TS>

@@ -203,5 +203,9 @@
             <numerusform>クリップボードの %n 行は貼り付けられませんでした。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>計算を印刷できませんでした。プリンターが応答しません。</translation>
+    </message>
 </context>
 </TS>

@@ -203,5 +203,9 @@
             <numerusform>클립보드의 %n개 줄을 붙여넣지 못했습니다.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>계산을 인쇄할 수 없습니다. 프린터가 응답하지 않습니다.</translation>
+    </message>
 </context>
 </TS>

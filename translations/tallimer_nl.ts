@@ -236,5 +236,9 @@
         <comment>the memory display, to a screen reader</comment>
         <translation>Geheugen</translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>De berekening kon niet worden afgedrukt: de printer reageert niet.</translation>
+    </message>
 </context>
 </TS>

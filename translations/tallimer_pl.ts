@@ -237,5 +237,9 @@
         <comment>the memory display, to a screen reader</comment>
         <translation>Pamięć</translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>Nie udało się wydrukować obliczenia: drukarka nie odpowiada.</translation>
+    </message>
 </context>
 </TS>

@@ -236,5 +236,9 @@
         <comment>the memory display, to a screen reader</comment>
         <translation>Memória</translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>Não foi possível imprimir o cálculo: a impressora não responde.</translation>
+    </message>
 </context>
 </TS>

@@ -205,5 +205,9 @@
             <numerusform>%n строк из буфера обмена не вставлено.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>Не удалось напечатать расчёт: принтер не отвечает.</translation>
+    </message>
 </context>
 </TS>

@@ -203,5 +203,9 @@
             <numerusform>Panodaki %n satır yapıştırılamadı.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>Hesap yazdırılamadı: yazıcı yanıt vermiyor.</translation>
+    </message>
 </context>
 </TS>

@@ -205,5 +205,9 @@
             <numerusform>%n рядків з буфера обміну не вставлено.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>Не вдалося надрукувати обчислення: принтер не відповідає.</translation>
+    </message>
 </context>
 </TS>

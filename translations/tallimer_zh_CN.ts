@@ -203,5 +203,9 @@
             <numerusform>剪贴板中有 %n 行未粘贴。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>无法打印计算：打印机没有响应。</translation>
+    </message>
 </context>
 </TS>

@@ -87,7 +87,10 @@ void Rolling_Caculator::printTo(const QString& printerName) {
 }
 
 void Rolling_Caculator::notPrinted(const QString& printerName) {
-    message(tr("The calculation could not be printed on %1.").arg(printerName));
+    // An empty name: the print server did not even say which printer is the default.
+    message(printerName.isEmpty()
+                ? tr("The calculation could not be printed: the printer does not answer.")
+                : tr("The calculation could not be printed on %1.").arg(printerName));
 }
 
 }  // namespace tallimer

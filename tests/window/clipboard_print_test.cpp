@@ -120,6 +120,14 @@ TEST_F(ClipboardPrintTest, TheWindowAnswersWhileThePrinterIsLookedFor) {
     EXPECT_TRUE(waitUntil([this] { return !messages.isEmpty(); }));
     EXPECT_EQ(messages,
               QStringList{QStringLiteral("The calculation could not be printed on slow.")});
+
+    // A lookup that never answers ends in the time limit's message.
+    messages.clear();
+    trigger(window->partsAllRowsMade().menus.PrintCalc);
+    EXPECT_TRUE(waitUntil([this] { return !messages.isEmpty(); }, 30000));
+    g_lookupGate.release();
+    EXPECT_EQ(messages, QStringList{QStringLiteral(
+                            "The calculation could not be printed: the printer does not answer.")});
 }
 
 QString run(const QString& program, const QStringList& arguments) {
