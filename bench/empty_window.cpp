@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor the start-up is measured against: an empty main window with a menu bar.
 #include <QApplication>
 #include <QMainWindow>

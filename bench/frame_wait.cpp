@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // frame_wait PROGRAM: starts PROGRAM and prints the milliseconds from its start to its first
 // window's map event and to its first complete frame, then its resident memory in kB, and ends
 // it. The X DAMAGE extension reports every drawing to the window: the frame the user sees is the

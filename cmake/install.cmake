@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the program as a desktop application (binary, desktop entry, file type, icons,
 # AppStream metadata, manual page, copyright and changelog) and describes its Debian package for
 # CPack.

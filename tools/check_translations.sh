@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails while a text marked for translation in src/ has no finished entry in a .ts file.
 set -euo pipefail
 lupdate=$1 source=$2

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the window's own icon for the desktop's hicolor icon theme: an SVG that traces its
 // 32 x 32 pixels as rectangles, and PNGs of that drawing at the theme's sizes, so every
 // installed icon is the picture the window shows.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Copy, paste and the print layout on a full tape of 32768 lines.
 #include <benchmark/benchmark.h>
 

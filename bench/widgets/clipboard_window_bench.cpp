@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Paste Numbers..." through the real window and clipboard: the clear, the parse, the refresh
 // of the rows in view and MailCalc over the pasted tape.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The file browser and the open and save commands: listing a large folder, the hover repaint,
 // and opening and saving a full tape through LD_Click on the offscreen window.
 #include <QApplication>

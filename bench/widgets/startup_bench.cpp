@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the start pays before the first key: the main window built and painted once, offscreen,
 // and one button's look composed and drawn.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window on a full tape: the layout pass into the tall layout, a key release in a row
 // and a scroll by one line, each through the real widgets.
 #include <QApplication>

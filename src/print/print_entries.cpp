@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The printing library's entry points, found by name once it is loaded: all it exports.
 #include <QPrinter>
 #include <QPrinterInfo>

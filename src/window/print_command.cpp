@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Print Calculation...": the printing itself is in a library loaded on the first print. Loading
 // it, finding the default printer and printing all run as jobs: a print server that does not
 // answer holds up none of the window.

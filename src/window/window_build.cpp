@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Construction of the main window's controls and menus, at their designed places.
 #include <QAction>
 #include <QCoreApplication>

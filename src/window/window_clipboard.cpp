@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Copy Numbers..." and "Paste Numbers...": the system clipboard's plain text handed to and
 // from the calculator, and the message when a paste does not fit the tape.
 #include <algorithm>

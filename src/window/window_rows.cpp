@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rows as the tape commands see them: the whole pool, each row's state kept here, though a
 // row is made only when it first comes into sight (most of a screen-sized pool never does).
 #include <algorithm>

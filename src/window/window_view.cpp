@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the tape commands see of the window: the rows, buttons, total box, memory display,
 // scroll bar and menu ticks.
 #include <QAction>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program driven as a screen reader drives it: a virtual display, a private session bus
 # with the accessibility bus on it, the bridge on. Usage: bus_test.sh PROGRAM
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # orca_speech.sh PROGRAM -- STEP...
 # Runs the real Orca against PROGRAM on a private display, session bus and accessibility bus,
 # and prints what Orca spoke, one utterance a line, with a line ">> STEP" where each step began.

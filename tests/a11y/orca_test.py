@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """orca_test.py PROGRAM: what the real Orca says while the calculator is used with the keyboard.
 
 Each sequence is one run of orca_speech.sh; each step names what must be said while it lasts

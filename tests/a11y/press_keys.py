@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Finds the program on the accessibility bus by its process, presses 1, + and 2 through the
 buttons' actions and reads 3 from the text object named Total."""
 import sys

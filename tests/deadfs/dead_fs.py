@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A FUSE file system whose server has died, as a hard NFS or SMB mount whose server is gone:
 # every call, a getattr of its own root included, waits for good.
 # Usage: dead_fs.py MOUNTPOINT (in the foreground; end it with kill -9, then umount -l).

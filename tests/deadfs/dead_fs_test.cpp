@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window and the dialog over a real dead file system (run_dead_fs.sh mounts it): after
 // each thing a user does with it, the window answers within a second.
 #include <QElapsedTimer>

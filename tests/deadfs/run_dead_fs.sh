@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs PROGRAM with a dead file system mounted under a temporary folder (TALLIMER_DEAD_FS,
 # the server's PID in TALLIMER_DEAD_FS_SERVER) and, whatever happens, ends the server and
 # unmounts. A process waiting on a request the server has read cannot be killed until the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary DESTDIR and checks it as a desktop and a user would read
 # it: the files in place, the desktop entry, the AppStream metadata, the file type found by
 # name and by content, the icons, and the manual page against `tallimer --help`.

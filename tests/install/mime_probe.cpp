@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints the MIME type of each file named on the command line, one a line, as a desktop
 // program would see it: from the shared MIME database found through XDG_DATA_DIRS.
 // With --content first, the files' names are ignored and only their bytes decide.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every text and caret of the window and the file dialog reads on what it is drawn on, under
 // the default palette and under dark and high-contrast schemes, measured on the drawn pixels.
 #include <algorithm>

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A speech server that says nothing: orca/speech.py logs every utterance before handing it over.
 from orca import speechserver
 

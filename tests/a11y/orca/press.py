@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """press.py PID NAME: the accessible Press of the push button or menu item named NAME in the
 program PID. A press that opens a modal dialog answers only when the dialog closes: it is not
 waited for."""

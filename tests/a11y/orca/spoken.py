@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """spoken.py LOG MARKS: Orca's utterances from its debug log, in time order with the step marks.
 
 The log has "HH:MM:SS.ffffff - SPEECH OUTPUT: 'TEXT'[ voice=NAME] {ACSS dict}"; a newline in TEXT
