@@ -61,8 +61,9 @@ with open(sys.argv[2], encoding="utf-8") as marks:
     for line in marks:
         when, label = line.rstrip("\n").split("\t", 1)
         items.append((secs(*when.split(":")), 0, label))
-start = min((t for t, _, _ in items), default=0)
-items = [(t + 86400 if t < start - 3600 else t, k, s) for t, k, s in items]  # past midnight
+# The log's first line comes before every mark; a time long before it is past midnight.
+start = items[0][0] if items else 0
+items = [(t + 86400 if t < start - 3600 else t, k, s) for t, k, s in items]
 for _, _, text in sorted(items, key=lambda x: (x[0], x[1])):
     text = " ".join(text.split())
     if text and text not in ("Screen reader on.", "Screen reader off."):
