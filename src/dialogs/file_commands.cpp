@@ -128,7 +128,7 @@ void FileCommands::startJob(Work work, Done done, bool save) {
         JobLimits{timeLimit,
                   [this, job] {
                       jobEnded(job);
-                      failed();
+                      showFailure();
                   },
                   save});
 }
@@ -158,7 +158,7 @@ void FileCommands::openFile(const QString& path) {
             if (opened.read) {
                 applyOpened(opened.tape);
             } else if (opened.found) {
-                failed();
+                showFailure();
             }
         },
         false);
@@ -169,7 +169,7 @@ void FileCommands::saveFile(const QString& path) {
               settings = m_calc.settings()] { return saveClc(path, tape, settings, nullptr); },
              [this](bool saved) {
                  if (!saved) {
-                     failed();
+                     showFailure();
                  }
              },
              true);
@@ -180,10 +180,6 @@ void FileCommands::applyOpened(Tape& tape) {
     m_calc.applyLayout(m_calc.LastRow);  // pads to the rows, sets the range, refreshes
     m_calc.MailCalc();
     emit tapeOpened();
-}
-
-void FileCommands::failed() {
-    showFailure();
 }
 
 void FileCommands::openStartupFile(const QStringList& arguments) {

@@ -93,8 +93,6 @@ private:
     void jobEnded(QObject* job);
     // A read file's tape becomes the calculation.
     void applyOpened(Tape& tape);
-    // The one failure message of a failed open or save.
-    void failed();
 
     Calculator& m_calc;
     QWidget& m_owner;

@@ -37,7 +37,6 @@ public:
     void opened();
     // Announces `words` now; what a screen reader is sent.
     void say(const QString& words);
-    const QString& said() const { return m_said; }
 
 private:
     void tell();
