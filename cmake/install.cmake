@@ -58,8 +58,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
-# Glyphs for the Arabic, Hebrew and Persian texts, and for the Chinese, Japanese and Korean.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, fonts-wqy-microhei")
+# Glyphs for the Arabic, Hebrew and Persian texts, for the Chinese, Japanese and Korean, and
+# for the Hindi and Thai ones with their shaping.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-dejavu-core, fonts-wqy-microhei, fonts-lohit-deva, fonts-tlwg-garuda-ttf")
 
 # The manual page and the changelog go compressed, as Debian ships them; -n leaves the time out.
 include(cmake/debian_docs.cmake)

@@ -53,7 +53,7 @@
     <message>
         <source>operator of line %1, %2</source>
         <extracomment>Read by a screen reader: an operator button beside an entry row, %1 the line number, %2 its operator in words (&quot;plus&quot;).</extracomment>
-        <translation>عامل السطر %1، %2</translation>
+        <translation>علامة العملية في السطر %1، %2</translation>
     </message>
     <message>
         <source>Line %1</source>
@@ -64,7 +64,7 @@
     <name>Total</name>
     <message>
         <source>Overflow</source>
-        <translation>فيض</translation>
+        <translation>تجاوز السعة</translation>
     </message>
     <message>
         <source>Error</source>
@@ -91,11 +91,11 @@
     <name>tallimer::FileCommands</name>
     <message>
         <source>Open Calculation...</source>
-        <translation>فتح حساب...</translation>
+        <translation>فتح عملية حسابية...</translation>
     </message>
     <message>
         <source>Save Calculation...</source>
-        <translation>حفظ الحساب...</translation>
+        <translation>حفظ العملية الحسابية...</translation>
     </message>
     <message>
         <source>Cannot write to read only file or drive...</source>
@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>File Name:</source>
-        <translation>اسم ملف:</translation>
+        <translation>الملف:</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -129,11 +129,11 @@
     </message>
     <message>
         <source>There is no printer: set up a default printer to print the calculation.</source>
-        <translation>لا توجد طابعة: اضبط طابعة افتراضية لطباعة الحساب.</translation>
+        <translation>لا توجد طابعة: اضبط طابعة افتراضية لطباعة العملية الحسابية.</translation>
     </message>
     <message>
         <source>The calculation could not be printed on %1.</source>
-        <translation>تعذرت طباعة الحساب على %1.</translation>
+        <translation>تعذرت طباعة العملية الحسابية على %1.</translation>
     </message>
     <message>
         <source>Options</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Print Calculation...</source>
-        <translation>طباعة الحساب...</translation>
+        <translation>طباعة العملية الحسابية...</translation>
     </message>
     <message>
         <source>Decimals</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Variable</source>
-        <translation>متغير</translation>
+        <translation>عدد متغير</translation>
     </message>
     <message>
         <source>Total</source>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>The calculation could not be printed: the printer does not answer.</source>
-        <translation>تعذرت طباعة الحساب: الطابعة لا تستجيب.</translation>
+        <translation>تعذرت طباعة العملية الحسابية: الطابعة لا تستجيب.</translation>
     </message>
 </context>
 </TS>

@@ -104,12 +104,12 @@
     <message>
         <source>Open Calculation...</source>
         <translatorcomment>Menu item and dialog caption: opens a saved tape (calculation file).</translatorcomment>
-        <translation>Rechnung öffnen...</translation>
+        <translation>Berechnung öffnen...</translation>
     </message>
     <message>
         <source>Save Calculation...</source>
         <translatorcomment>Menu item and dialog caption: saves the tape to a calculation file.</translatorcomment>
-        <translation>Rechnung speichern...</translation>
+        <translation>Berechnung speichern...</translation>
     </message>
     <message>
         <source>Cannot write to read only file or drive...</source>
@@ -142,12 +142,12 @@
     <name>tallimer::Rolling_Caculator</name>
     <message>
         <source>There is no printer: set up a default printer to print the calculation.</source>
-        <translation>Kein Drucker vorhanden: Richten Sie einen Standarddrucker ein, um die Rechnung zu drucken.</translation>
+        <translation>Kein Drucker vorhanden: Richten Sie einen Standarddrucker ein, um die Berechnung zu drucken.</translation>
     </message>
     <message>
         <source>The calculation could not be printed on %1.</source>
         <translatorcomment>%1 is the printer&apos;s name.</translatorcomment>
-        <translation>Die Rechnung konnte nicht auf %1 gedruckt werden.</translation>
+        <translation>Die Berechnung konnte nicht auf %1 gedruckt werden.</translation>
     </message>
     <message>
         <source>Options</source>
@@ -177,7 +177,7 @@
     <message>
         <source>Print Calculation...</source>
         <translatorcomment>Prints the tape and its total.</translatorcomment>
-        <translation>Rechnung drucken...</translation>
+        <translation>Berechnung drucken...</translation>
     </message>
     <message>
         <source>Decimals</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>The calculation could not be printed: the printer does not answer.</source>
-        <translation>Die Rechnung konnte nicht gedruckt werden: Der Drucker antwortet nicht.</translation>
+        <translation>Die Berechnung konnte nicht gedruckt werden: Der Drucker antwortet nicht.</translation>
     </message>
 </context>
 </TS>

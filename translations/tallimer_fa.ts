@@ -36,11 +36,11 @@
     <name>TapeLineNames</name>
     <message>
         <source>plus</source>
-        <translation>به‌علاوهٔ</translation>
+        <translation>به‌علاوه</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation>منهای</translation>
+        <translation>منها</translation>
     </message>
     <message>
         <source>times</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Mode : </source>
-        <translation>مد : </translation>
+        <translation>نما : </translation>
     </message>
     <message>
         <source>Total...</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Mode...</source>
-        <translation>مد...</translation>
+        <translation>نما...</translation>
     </message>
     <message>
         <source>Total</source>

@@ -104,12 +104,12 @@
     <message>
         <source>Open Calculation...</source>
         <translatorcomment>Menu item and dialog caption: opens a saved tape (calculation file).</translatorcomment>
-        <translation>Otwórz obliczenie...</translation>
+        <translation>Otwórz obliczenia...</translation>
     </message>
     <message>
         <source>Save Calculation...</source>
         <translatorcomment>Menu item and dialog caption: saves the tape to a calculation file.</translatorcomment>
-        <translation>Zapisz obliczenie...</translation>
+        <translation>Zapisz obliczenia...</translation>
     </message>
     <message>
         <source>Cannot write to read only file or drive...</source>
@@ -142,12 +142,12 @@
     <name>tallimer::Rolling_Caculator</name>
     <message>
         <source>There is no printer: set up a default printer to print the calculation.</source>
-        <translation>Brak drukarki: skonfiguruj drukarkę domyślną, aby wydrukować obliczenie.</translation>
+        <translation>Brak drukarki: skonfiguruj drukarkę domyślną, aby wydrukować obliczenia.</translation>
     </message>
     <message>
         <source>The calculation could not be printed on %1.</source>
         <translatorcomment>%1 is the printer&apos;s name.</translatorcomment>
-        <translation>Nie udało się wydrukować obliczenia na %1.</translation>
+        <translation>Nie udało się wydrukować obliczeń na %1.</translation>
     </message>
     <message>
         <source>Options</source>
@@ -177,7 +177,7 @@
     <message>
         <source>Print Calculation...</source>
         <translatorcomment>Prints the tape and its total.</translatorcomment>
-        <translation>Drukuj obliczenie...</translation>
+        <translation>Drukuj obliczenia...</translation>
     </message>
     <message>
         <source>Decimals</source>
@@ -187,7 +187,7 @@
     <message>
         <source>Variable</source>
         <translatorcomment>Decimals menu item: each number shows as many decimal places as it has.</translatorcomment>
-        <translation>Zmienna</translation>
+        <translation>Zmiennoprzecinkowe</translation>
     </message>
     <message>
         <source>Total</source>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>The calculation could not be printed: the printer does not answer.</source>
-        <translation>Nie udało się wydrukować obliczenia: drukarka nie odpowiada.</translation>
+        <translation>Nie udało się wydrukować obliczeń: drukarka nie odpowiada.</translation>
     </message>
 </context>
 </TS>

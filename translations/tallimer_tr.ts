@@ -91,11 +91,11 @@
     <name>tallimer::FileCommands</name>
     <message>
         <source>Open Calculation...</source>
-        <translation>Hesabı Aç...</translation>
+        <translation>Hesaplama Aç...</translation>
     </message>
     <message>
         <source>Save Calculation...</source>
-        <translation>Hesabı Kaydet...</translation>
+        <translation>Hesaplamayı Kaydet...</translation>
     </message>
     <message>
         <source>Cannot write to read only file or drive...</source>
@@ -129,11 +129,11 @@
     </message>
     <message>
         <source>There is no printer: set up a default printer to print the calculation.</source>
-        <translation>Yazıcı yok: hesabı yazdırmak için varsayılan bir yazıcı ayarlayın.</translation>
+        <translation>Yazıcı yok: hesaplamayı yazdırmak için varsayılan bir yazıcı ayarlayın.</translation>
     </message>
     <message>
         <source>The calculation could not be printed on %1.</source>
-        <translation>Hesap %1 üzerinde yazdırılamadı.</translation>
+        <translation>Hesaplama %1 üzerinde yazdırılamadı.</translation>
     </message>
     <message>
         <source>Options</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Print Calculation...</source>
-        <translation>Hesabı Yazdır...</translation>
+        <translation>Hesaplamayı Yazdır...</translation>
     </message>
     <message>
         <source>Decimals</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Variable</source>
-        <translation>Değişken</translation>
+        <translation>Kayan nokta</translation>
     </message>
     <message>
         <source>Total</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>The calculation could not be printed: the printer does not answer.</source>
-        <translation>Hesap yazdırılamadı: yazıcı yanıt vermiyor.</translation>
+        <translation>Hesaplama yazdırılamadı: yazıcı yanıt vermiyor.</translation>
     </message>
 </context>
 </TS>

@@ -53,7 +53,7 @@
     <message>
         <source>operator of line %1, %2</source>
         <extracomment>Read by a screen reader: an operator button beside an entry row, %1 the line number, %2 its operator in words (&quot;plus&quot;).</extracomment>
-        <translation>оператор рядка %1, %2</translation>
+        <translation>знак операції в рядку %1, %2</translation>
     </message>
     <message>
         <source>Line %1</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Variable</source>
-        <translation>Змінне</translation>
+        <translation>Плаваюча кома</translation>
     </message>
     <message>
         <source>Total</source>

@@ -91,11 +91,11 @@
     <name>tallimer::FileCommands</name>
     <message>
         <source>Open Calculation...</source>
-        <translation>打开计算...</translation>
+        <translation>打开计算记录...</translation>
     </message>
     <message>
         <source>Save Calculation...</source>
-        <translation>保存计算...</translation>
+        <translation>保存计算记录...</translation>
     </message>
     <message>
         <source>Cannot write to read only file or drive...</source>
@@ -129,11 +129,11 @@
     </message>
     <message>
         <source>There is no printer: set up a default printer to print the calculation.</source>
-        <translation>没有打印机：请设置默认打印机以打印计算。</translation>
+        <translation>没有打印机：请设置默认打印机以打印计算记录。</translation>
     </message>
     <message>
         <source>The calculation could not be printed on %1.</source>
-        <translation>无法在 %1 上打印计算。</translation>
+        <translation>无法在 %1 上打印计算记录。</translation>
     </message>
     <message>
         <source>Options</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Print Calculation...</source>
-        <translation>打印计算...</translation>
+        <translation>打印计算记录...</translation>
     </message>
     <message>
         <source>Decimals</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Variable</source>
-        <translation>可变</translation>
+        <translation>浮动</translation>
     </message>
     <message>
         <source>Total</source>
@@ -195,7 +195,7 @@
     <message>
         <source>Memory</source>
         <comment>the memory display, to a screen reader</comment>
-        <translation>存储器</translation>
+        <translation>内存</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) of the clipboard were not pasted.</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>The calculation could not be printed: the printer does not answer.</source>
-        <translation>无法打印计算：打印机没有响应。</translation>
+        <translation>无法打印计算记录：打印机没有响应。</translation>
     </message>
 </context>
 </TS>

@@ -6,12 +6,14 @@
 #include <tuple>
 
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTextLayout>
 #include <QXmlStreamReader>
 
@@ -117,7 +119,24 @@ TEST(Translation, WindowShowsTheTsFilesTranslationsOrEnglishForAnUnknownLanguage
         {"nl", 2, {0, 1, 1}}, {"pt_BR", 2, {0, 1, 1}}, {"pl", 3, {0, 1, 2}}, {"ar", 6, {1, 2, 3}},
         {"he", 2, {0, 1, 1}}, {"fa", 1, {}},           {"zh_CN", 1, {}},     {"ja", 1, {}},
         {"ko", 1, {}},        {"ru", 3, {0, 1, 2}},    {"uk", 3, {0, 1, 2}}, {"tr", 1, {}},
-        {"xx", 2, {0, 1, 1}}};
+        {"zh_TW", 1, {}},     {"cs", 3, {0, 1, 2}},    {"sv", 2, {0, 1, 1}}, {"da", 2, {0, 1, 1}},
+        {"nb", 2, {0, 1, 1}}, {"fi", 2, {0, 1, 1}},    {"hu", 1, {}},        {"ro", 3, {0, 1, 1}},
+        {"el", 2, {0, 1, 1}}, {"bg", 2, {0, 1, 1}},    {"vi", 1, {}},        {"id", 1, {}},
+        {"hi", 2, {0, 1, 1}}, {"th", 1, {}},           {"xx", 2, {0, 1, 1}}};
+    // Every translation shipped is in the table, so each has its glyphs and plural forms checked.
+    QStringList shipped =
+        QDir(QStringLiteral(TALLIMER_TRANSLATIONS))
+            .entryList({QStringLiteral("tallimer_*.ts")}, QDir::Files)
+            .replaceInStrings(QRegularExpression(QStringLiteral("^tallimer_|\\.ts$")), QString());
+    shipped.removeOne(QStringLiteral("en"));
+    shipped.sort();
+    QStringList tabled;
+    for (const auto& row : table) {
+        tabled << QString::fromLatin1(std::get<0>(row));
+    }
+    tabled.removeOne(QStringLiteral("xx"));
+    tabled.sort();
+    EXPECT_EQ(tabled, shipped);
     for (const auto& [name, count, oneTwoFive] : table) {
         const QString language = QString::fromLatin1(name);
         SCOPED_TRACE(name);

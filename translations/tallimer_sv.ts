@@ -1,0 +1,244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv" sourcelanguage="en">
+<context>
+    <name>DriveControl</name>
+    <message>
+        <source>folder</source>
+        <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
+        <translation>mapp</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
+        <translation>fil</translation>
+    </message>
+    <message>
+        <source>read-only file</source>
+        <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
+        <translation>skrivskyddad fil</translation>
+    </message>
+    <message>
+        <source>home folder</source>
+        <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
+        <translation>hemmapp</translation>
+    </message>
+    <message>
+        <source>drive</source>
+        <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
+        <translation>enhet</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>LTR in a language written left to right, RTL in one written right to left.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>TapeLineNames</name>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>gånger</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>delat med</translation>
+    </message>
+    <message>
+        <source>operator of line %1, %2</source>
+        <extracomment>Read by a screen reader: an operator button beside an entry row, %1 the line number, %2 its operator in words (&quot;plus&quot;).</extracomment>
+        <translation>räknesätt på rad %1, %2</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translatorcomment>Read by a screen reader: the name of an entry row of the tape, %1 its line number.</translatorcomment>
+        <translation>Rad %1</translation>
+    </message>
+</context>
+<context>
+    <name>Total</name>
+    <message>
+        <source>Overflow</source>
+        <translatorcomment>Shown in the total box when the result is beyond the number range.</translatorcomment>
+        <translation>Spill</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translatorcomment>Shown in the total box when the tape cannot be totalled (e.g. a division by zero).</translatorcomment>
+        <translation>Fel</translation>
+    </message>
+    <message>
+        <source>Average : </source>
+        <translatorcomment>Label before the arithmetic mean of the tape&apos;s values. Keep the colon and the spaces around it: the number follows after the colon.</translatorcomment>
+        <translation>Medelvärde : </translation>
+    </message>
+    <message>
+        <source>Mean : </source>
+        <translatorcomment>Label before the MEDIAN: the middle value of the sorted tape values above zero (not the arithmetic mean). Keep the colon and the spaces around it.</translatorcomment>
+        <translation>Median : </translation>
+    </message>
+    <message>
+        <source>Mode : </source>
+        <translatorcomment>Label before the most frequent value of the tape (statistical mode). Keep the colon and the spaces around it.</translatorcomment>
+        <translation>Typvärde : </translation>
+    </message>
+    <message>
+        <source>Total...</source>
+        <translatorcomment>Shown in the total box before anything is typed.</translatorcomment>
+        <translation>Summa...</translation>
+    </message>
+</context>
+<context>
+    <name>tallimer::FileCommands</name>
+    <message>
+        <source>Open Calculation...</source>
+        <translatorcomment>Menu item and dialog caption: opens a saved tape (calculation file).</translatorcomment>
+        <translation>Öppna kalkyl...</translation>
+    </message>
+    <message>
+        <source>Save Calculation...</source>
+        <translatorcomment>Menu item and dialog caption: saves the tape to a calculation file.</translatorcomment>
+        <translation>Spara kalkyl...</translation>
+    </message>
+    <message>
+        <source>Cannot write to read only file or drive...</source>
+        <translatorcomment>Shown whenever opening or saving a calculation file fails, whatever the reason.</translatorcomment>
+        <translation>Det går inte att skriva till en skrivskyddad fil eller enhet...</translation>
+    </message>
+</context>
+<context>
+    <name>tallimer::LoadSave</name>
+    <message>
+        <source>Open</source>
+        <translatorcomment>Button of the file dialog that opens the chosen calculation file.</translatorcomment>
+        <translation>Öppna</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translatorcomment>Button of the file dialog that saves to the chosen file.</translatorcomment>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Filnamn:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>tallimer::Rolling_Caculator</name>
+    <message>
+        <source>Printing is not available: the printing library could not be loaded.</source>
+        <translation>Utskrift är inte tillgänglig: utskriftsbiblioteket kunde inte läsas in.</translation>
+    </message>
+    <message>
+        <source>There is no printer: set up a default printer to print the calculation.</source>
+        <translation>Det finns ingen skrivare: ställ in en standardskrivare för att skriva ut kalkylen.</translation>
+    </message>
+    <message>
+        <source>The calculation could not be printed: the printer does not answer.</source>
+        <translation>Kalkylen kunde inte skrivas ut: skrivaren svarar inte.</translation>
+    </message>
+    <message>
+        <source>The calculation could not be printed on %1.</source>
+        <translatorcomment>%1 is the printer&apos;s name.</translatorcomment>
+        <translation>Kalkylen kunde inte skrivas ut på %1.</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translatorcomment>Menu title: file, clipboard, sort and print commands.</translatorcomment>
+        <translation>Alternativ</translation>
+    </message>
+    <message>
+        <source>Clear All...</source>
+        <translatorcomment>Empties the whole tape.</translatorcomment>
+        <translation>Rensa allt...</translation>
+    </message>
+    <message>
+        <source>Copy Numbers...</source>
+        <translatorcomment>Copies the tape&apos;s numbers to the clipboard.</translatorcomment>
+        <translation>Kopiera tal...</translation>
+    </message>
+    <message>
+        <source>Paste Numbers...</source>
+        <translatorcomment>Appends numbers from the clipboard to the tape.</translatorcomment>
+        <translation>Klistra in tal...</translation>
+    </message>
+    <message>
+        <source>Sort Numbers...</source>
+        <translatorcomment>Sorts the tape&apos;s lines by value.</translatorcomment>
+        <translation>Sortera tal...</translation>
+    </message>
+    <message>
+        <source>Print Calculation...</source>
+        <translatorcomment>Prints the tape and its total.</translatorcomment>
+        <translation>Skriv ut kalkyl...</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translatorcomment>Menu title: number of decimal places shown.</translatorcomment>
+        <translation>Decimaler</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translatorcomment>Decimals menu item: each number shows as many decimal places as it has.</translatorcomment>
+        <translation>Flytande</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translatorcomment>Menu title: chooses what the total box shows.</translatorcomment>
+        <translation>Summa</translation>
+    </message>
+    <message>
+        <source>Numbers...</source>
+        <translatorcomment>Total menu item: the total box shows the running total of the tape.</translatorcomment>
+        <translation>Tal...</translation>
+    </message>
+    <message>
+        <source>Average...</source>
+        <translatorcomment>Total menu item: the total box shows the arithmetic mean of the tape&apos;s values.</translatorcomment>
+        <translation>Medelvärde...</translation>
+    </message>
+    <message>
+        <source>Mean...</source>
+        <translatorcomment>Total menu item: despite the English name, the total box shows the MEDIAN, the middle value of the sorted tape (values above zero). Translate as median.</translatorcomment>
+        <translation>Median...</translation>
+    </message>
+    <message>
+        <source>Mode...</source>
+        <translatorcomment>Total menu item: the total box shows the most frequent value of the tape (statistical mode).</translatorcomment>
+        <translation>Typvärde...</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <comment>the total box, to a screen reader</comment>
+        <translation>Summa</translation>
+    </message>
+    <message>
+        <source>Memory</source>
+        <comment>the memory display, to a screen reader</comment>
+        <translation>Minne</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of the clipboard were not pasted.</source>
+        <translatorcomment>%n is the number of lines of a paste that did not fit the tape.</translatorcomment>
+        <translation>
+            <numerusform>%n rad från urklipp klistrades inte in.</numerusform>
+            <numerusform>%n rader från urklipp klistrades inte in.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
