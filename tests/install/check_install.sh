@@ -4,10 +4,11 @@
 # Installs the build into a temporary DESTDIR and checks it as a desktop and a user would read
 # it: the files in place, the desktop entry, the AppStream metadata, the file type found by
 # name and by content, the icons, and the manual page against `tallimer --help`.
-# Usage: check_install.sh BUILD_DIR MIME_PROBE
+# Usage: check_install.sh BUILD_DIR MIME_PROBE TRANSLATIONS_DIR
 set -euo pipefail
 build=$1
 probe=$2
+translations=$3
 id=org.tallimer.Calculator
 type=application/x-tallimer-calculation
 
@@ -71,6 +72,24 @@ appstream() {
 }
 appstream appstreamcli validate --no-net --pedantic "$share/metainfo/$id.metainfo.xml"
 appstream appstreamcli validate-tree --no-net "$root/usr"
+
+# Each language the program speaks finds it by its own words and reads about it in them: the
+# entry's name, comment and search words, the file type's comment, and every text of the metadata.
+desktop=$share/applications/$id.desktop
+metainfo=$share/metainfo/$id.metainfo.xml
+texts=$(grep -cE '<(summary|p|li)>' "$metainfo")
+for ts in "$translations"/tallimer_*.ts; do
+  lang=${ts##*/tallimer_}
+  lang=${lang%.ts}
+  [[ $lang != en ]] || continue
+  for key in GenericName Comment Keywords; do
+    grep -q "^$key\[$lang\]=." "$desktop" || fail "the desktop entry has no ${key}[$lang]"
+  done
+  grep -q "<comment xml:lang=\"$lang\">" "$share/mime/packages/$id.xml" ||
+    fail "the file type has no comment in $lang"
+  [[ $(grep -c "xml:lang=\"$lang\"" "$metainfo") == "$texts" ]] ||
+    fail "the metadata lacks texts in $lang"
+done
 
 # PNG width and height are the big-endian words at bytes 16 and 20.
 for size in 32 48 128; do
