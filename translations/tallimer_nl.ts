@@ -139,6 +139,14 @@
     </message>
 </context>
 <context>
+    <name>tallimer::MessageBox</name>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes a message.</extracomment>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>tallimer::Rolling_Caculator</name>
     <message>
         <source>There is no printer: set up a default printer to print the calculation.</source>

@@ -122,6 +122,14 @@
     </message>
 </context>
 <context>
+    <name>tallimer::MessageBox</name>
+    <message>
+        <source>OK</source>
+        <extracomment>The button that closes a message.</extracomment>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
     <name>tallimer::Rolling_Caculator</name>
     <message>
         <source>Printing is not available: the printing library could not be loaded.</source>

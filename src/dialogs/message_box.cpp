@@ -4,6 +4,7 @@
 #include "dialogs/message_box.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
 
@@ -12,8 +13,12 @@ namespace tallimer {
 void showMessageBox(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tallimer Calculator"), text,
                     QMessageBox::Ok, parent);
-    // A plain "OK": some styles decorate dialog buttons with pictures of their own.
-    box.button(QMessageBox::Ok)->setIcon(QIcon());
+    // A plain "OK": some styles decorate dialog buttons with pictures of their own. Its word is
+    // the program's own, as Qt has none in several of the program's languages.
+    QAbstractButton* ok = box.button(QMessageBox::Ok);
+    ok->setIcon(QIcon());
+    //: The button that closes a message.
+    ok->setText(QCoreApplication::translate("tallimer::MessageBox", "OK"));
     box.exec();
 }
 
