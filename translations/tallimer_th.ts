@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>File Name:</source>
-        <translation>ชื่อไฟล์:</translation>
+        <translation>เอกสาร:</translation>
     </message>
     <message>
         <source>Cancel</source>

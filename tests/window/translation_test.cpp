@@ -13,11 +13,14 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QRawFont>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextLayout>
 #include <QXmlStreamReader>
 
 #include "controls/widget_look.h"
+#include "platform/twips.h"
 #include "platform/ui_translations.h"
 #include "window_fixture.h"
 
@@ -42,6 +45,28 @@ bool drawnWithGlyphs(const QString& text) {
     const QList<QGlyphRun> runs = layout.glyphRuns();
     return std::none_of(runs.begin(), runs.end(),
                         [](const QGlyphRun& run) { return run.glyphIndexes().contains(0); });
+}
+
+// Whether the ink of a text, centred in a box of the given height as a label centres it, stays
+// inside the box: marks stacked above or below a letter (Thai tone marks) are not cut off.
+bool inkFitsHeight(const QString& text, const QFont& font, double height) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const double top = (height - line.height()) / 2;
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    return std::all_of(runs.begin(), runs.end(), [&](const QGlyphRun& run) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> at = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            const QRectF ink = run.rawFont().boundingRect(glyphs[i]).translated(at[i]);
+            if (top + ink.top() < 0 || top + ink.bottom() > height) {
+                return false;
+            }
+        }
+        return true;
+    });
 }
 
 TsFile readTs(const QString& language) {
@@ -143,11 +168,14 @@ TEST(Translation, WindowShowsTheTsFilesTranslationsOrEnglishForAnUnknownLanguage
         const TsFile ts = readTs(language);
         ASSERT_EQ(ts.texts.isEmpty(), language == u"xx");
         EXPECT_TRUE(drawnWithGlyphs(ts.whole));
-        // The dialog's label box is cut to the English caption's width.
+        // The dialog's label box is cut to the English caption's width, 270 twips high.
         const QFontMetricsF label(arial(11.25, true));
         const QString fileName = QStringLiteral("File Name:");
         EXPECT_LE(label.horizontalAdvance(ts.texts.value(fileName, fileName)),
                   label.horizontalAdvance(fileName));
+        const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
+        EXPECT_TRUE(inkFitsHeight(ts.texts.value(fileName, fileName), arial(11.25, true),
+                                  twipsToPixels(270, twipsPerPixel(dpi))));
         QStringList expected;
         for (qsizetype i = 0; i + 3 < english.size(); ++i) {
             expected << ts.texts.value(english[i], english[i]);
