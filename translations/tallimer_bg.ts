@@ -81,7 +81,7 @@
     <message>
         <source>Average : </source>
         <translatorcomment>Label before the arithmetic mean of the tape&apos;s values. Keep the colon and the spaces around it: the number follows after the colon.</translatorcomment>
-        <translation>Средна стойност : </translation>
+        <translation>Средно : </translation>
     </message>
     <message>
         <source>Mean : </source>
@@ -218,7 +218,7 @@
     <message>
         <source>Average...</source>
         <translatorcomment>Total menu item: the total box shows the arithmetic mean of the tape&apos;s values.</translatorcomment>
-        <translation>Средна стойност...</translation>
+        <translation>Средно...</translation>
     </message>
     <message>
         <source>Mean...</source>

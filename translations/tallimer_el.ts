@@ -91,7 +91,7 @@
     <message>
         <source>Mode : </source>
         <translatorcomment>Label before the most frequent value of the tape (statistical mode). Keep the colon and the spaces around it.</translatorcomment>
-        <translation>Επικρατούσα τιμή : </translation>
+        <translation>Επικρατούσα : </translation>
     </message>
     <message>
         <source>Total...</source>

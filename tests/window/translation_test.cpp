@@ -173,6 +173,14 @@ TEST(Translation, WindowShowsTheTsFilesTranslationsOrEnglishForAnUnknownLanguage
         const QString fileName = QStringLiteral("File Name:");
         EXPECT_LE(label.horizontalAdvance(ts.texts.value(fileName, fileName)),
                   label.horizontalAdvance(fileName));
+        // A statistic's label leaves the total box (458 pixels, 18 point) three fifths for its
+        // number.
+        const QFontMetricsF total(arial(18, true));
+        for (const char* statistic : {"Average : ", "Mean : ", "Mode : "}) {
+            EXPECT_LE(total.horizontalAdvance(ts.texts.value(QString::fromLatin1(statistic))),
+                      458 * 2 / 5.0)
+                << statistic;
+        }
         const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
         EXPECT_TRUE(inkFitsHeight(ts.texts.value(fileName, fileName), arial(11.25, true),
                                   twipsToPixels(270, twipsPerPixel(dpi))));
