@@ -101,7 +101,7 @@ class GroupSizes {
 public:
     GroupSizes(int primary, int secondary) : m_primary(primary), m_secondary(secondary) {}
 
-    void groupEnds(int digits) {
+    void groupEnds(qsizetype digits) {
         if (m_groups == 0) {
             m_ok = digits >= 1 && digits <= m_secondary;
         } else {
@@ -109,7 +109,7 @@ public:
         }
         ++m_groups;
     }
-    bool wholeWith(int lastDigits) const {
+    bool wholeWith(qsizetype lastDigits) const {
         return m_groups == 0 || (m_ok && lastDigits == m_primary);
     }
 
@@ -199,7 +199,7 @@ private:
         GroupSizes threes(3, 3);
         bool anyDigit = false;
         bool fraction = false;
-        int run = 0;  // digits since the last group symbol
+        qsizetype run = 0;  // digits since the last group symbol
         for (; m_pos < m_text.size(); ++m_pos) {
             const QChar c = m_text[m_pos];
             if (const int digit = digitValueOf(c); digit >= 0) {
