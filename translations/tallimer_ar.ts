@@ -220,5 +220,16 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>تعذرت طباعة العملية الحسابية: الطابعة لا تستجيب.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>لم يكن أي سطر غير رقم.</numerusform>
+            <numerusform>سطر واحد لم يكن رقمًا ويُحسب 0.</numerusform>
+            <numerusform>سطران لم يكونا رقمين ويُحسبان 0.</numerusform>
+            <numerusform>%n أسطر لم تكن أرقامًا وتُحسب 0.</numerusform>
+            <numerusform>%n سطرًا لم تكن أرقامًا وتُحسب 0.</numerusform>
+            <numerusform>%n سطر لم تكن أرقامًا وتُحسب 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

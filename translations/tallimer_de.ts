@@ -248,5 +248,12 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>Die Berechnung konnte nicht gedruckt werden: Der Drucker antwortet nicht.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n Zeile war keine Zahl und zählt als 0.</numerusform>
+            <numerusform>%n Zeilen waren keine Zahlen und zählen als 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

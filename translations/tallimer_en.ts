@@ -10,5 +10,12 @@
             <numerusform>%n lines of the clipboard were not pasted.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n line was not a number and counts as 0.</numerusform>
+            <numerusform>%n lines were not numbers and count as 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

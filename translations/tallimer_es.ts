@@ -248,5 +248,12 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>No se pudo imprimir el cálculo: la impresora no responde.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n línea no era un número y cuenta como 0.</numerusform>
+            <numerusform>%n líneas no eran números y cuentan como 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

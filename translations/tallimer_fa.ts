@@ -215,5 +215,11 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>محاسبه چاپ نشد: چاپگر پاسخ نمی‌دهد.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n سطر عدد نبود و 0 به حساب می‌آید.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -248,5 +248,12 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>Le calcul n&apos;a pas pu être imprimé : l&apos;imprimante ne répond pas.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n ligne n&apos;était pas un nombre et compte pour 0.</numerusform>
+            <numerusform>%n lignes n&apos;étaient pas des nombres et comptent pour 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -216,5 +216,12 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>לא ניתן היה להדפיס את החישוב: המדפסת אינה מגיבה.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>שורה אחת לא הייתה מספר ונחשבת 0.</numerusform>
+            <numerusform>%n שורות לא היו מספרים ונחשבות 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

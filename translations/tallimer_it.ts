@@ -248,5 +248,12 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>Impossibile stampare il calcolo: la stampante non risponde.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n riga non era un numero e conta come 0.</numerusform>
+            <numerusform>%n righe non erano numeri e contano come 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

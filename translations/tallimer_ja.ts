@@ -215,5 +215,11 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>計算を印刷できませんでした。プリンターが応答しません。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n 行は数値ではなかったため 0 として数えます。</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

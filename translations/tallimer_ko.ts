@@ -215,5 +215,11 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>계산을 인쇄할 수 없습니다. 프린터가 응답하지 않습니다.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n개 줄은 숫자가 아니어서 0으로 계산합니다.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -248,5 +248,12 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>De berekening kon niet worden afgedrukt: de printer reageert niet.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n regel was geen getal en telt als 0.</numerusform>
+            <numerusform>%n regels waren geen getallen en tellen als 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -249,5 +249,13 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>Nie udało się wydrukować obliczeń: drukarka nie odpowiada.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n wiersz nie był liczbą i liczy się jako 0.</numerusform>
+            <numerusform>%n wiersze nie były liczbami i liczą się jako 0.</numerusform>
+            <numerusform>%n wierszy nie było liczbami i liczy się je jako 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -248,5 +248,12 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>Não foi possível imprimir o cálculo: a impressora não responde.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n linha não era um número e conta como 0.</numerusform>
+            <numerusform>%n linhas não eram números e contam como 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -217,5 +217,13 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>Не удалось напечатать расчёт: принтер не отвечает.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n строка не была числом и считается как 0.</numerusform>
+            <numerusform>%n строки не были числами и считаются как 0.</numerusform>
+            <numerusform>%n строк не были числами и считаются как 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

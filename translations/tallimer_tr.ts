@@ -215,5 +215,11 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>Hesaplama yazdırılamadı: yazıcı yanıt vermiyor.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n satır sayı değildi ve 0 sayılır.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

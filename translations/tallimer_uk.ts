@@ -217,5 +217,13 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>Не вдалося надрукувати обчислення: принтер не відповідає.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n рядок не був числом і рахується як 0.</numerusform>
+            <numerusform>%n рядки не були числами і рахуються як 0.</numerusform>
+            <numerusform>%n рядків не були числами і рахуються як 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -215,5 +215,11 @@
         <source>The calculation could not be printed: the printer does not answer.</source>
         <translation>无法打印计算记录：打印机没有响应。</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>有 %n 行不是数字，按 0 计算。</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

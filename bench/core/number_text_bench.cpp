@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "platform/number_reader.h"
 #include "platform/number_text.h"
 
 namespace tallimer {
@@ -49,27 +50,40 @@ void BM_PlainTextOneThird(benchmark::State& state) {
 }
 BENCHMARK(BM_PlainTextOneThird);
 
-void BM_ReadLocale(benchmark::State& state) {
+void BM_ReadTyped(benchmark::State& state) {
     const QStringList texts = {"(1,234,567.89)", "42", "-0.5", "12,345.6789", "1E3", "987654.32-"};
     qsizetype i = 0;
     Decimal out;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(readLocale(texts[i], settings(), out));
+        benchmark::DoNotOptimize(readTyped(texts[i], settings(), out));
         benchmark::DoNotOptimize(out);
         i = (i + 1) % texts.size();
     }
 }
-BENCHMARK(BM_ReadLocale);
+BENCHMARK(BM_ReadTyped);
 
-void BM_ReadLocaleLong(benchmark::State& state) {
+void BM_ReadTypedLong(benchmark::State& state) {
     const QString text = QStringLiteral("0.33333333333333333333333333333333333");
     Decimal out;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(readLocale(text, settings(), out));
+        benchmark::DoNotOptimize(readTyped(text, settings(), out));
         benchmark::DoNotOptimize(out);
     }
 }
-BENCHMARK(BM_ReadLocaleLong);
+BENCHMARK(BM_ReadTypedLong);
+
+// A pasted text that fails the user's convention only at its end and is read a second time in
+// the other: the time grows with the length, no faster.
+void BM_ReadPastedLong(benchmark::State& state) {
+    const QString text =
+        u'1' + QStringLiteral(",234").repeated(state.range(0)) + QStringLiteral(".5.");
+    Decimal out;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readPasted(text, settings(), out));
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ReadPastedLong)->Range(1 << 8, 1 << 18)->Complexity(benchmark::oN);
 
 void BM_ReadPoint(benchmark::State& state) {
     const QStringList texts = {"1234.56", " 42 ", "-0.5", "7x", "1.5E3"};

@@ -7,6 +7,7 @@
 
 #include "engine/calculator_view.h"
 #include "engine/total.h"
+#include "platform/number_reader.h"
 #include "platform/number_text.h"
 
 namespace tallimer {
@@ -128,17 +129,14 @@ void Calculator::Clear_Total_Click() {
     }
 }
 
-bool Calculator::storeRowText(int row, bool removeGroups) {
+bool Calculator::storeRowText(int row) {
     const int line = lineOf(row);
     if (line < 0) {
         return false;
     }
-    QString text = m_view.rowText(row);
-    if (removeGroups) {
-        text.remove(m_settings.groupSymbol);
-    }
+    const QString text = m_view.rowText(row);
     Decimal value;
-    if (text.isEmpty() || readLocale(text, m_settings, value) != ReadStatus::Ok) {
+    if (text.isEmpty() || readTyped(text, m_settings, value) != ReadStatus::Ok) {
         return false;
     }
     tape.TapeNumbers[line] = value;

@@ -71,6 +71,9 @@ public:
     void rowKeyDown(int row, int& keyCode);
     void rowKeyPress(int row, int& keyAscii);  // the character's UTF-16 code
     void rowKeyUp(int row, int keyCode);
+    // The row has pasted into its text, which was `before`: the text is read as pasted and the
+    // row shows that number, or, when it is none, the text before.
+    void rowPasted(int row, const QString& before);
     void totalGotFocus();
 
     // Keypad (CalC_Button 0..17) and operator buttons (Op).
@@ -85,9 +88,14 @@ public:
     void SortNm_Click();
 
     // Clipboard: the text "Copy Numbers..." puts there, and "Paste Numbers..." of a clipboard
-    // text, which answers how many of its lines did not go on the tape.
+    // text, which answers how many of its lines did not go on the tape and how many were no
+    // number.
+    struct PasteOutcome {
+        qsizetype lostLines = 0;
+        qsizetype unreadLines = 0;
+    };
     QString C_m() const;
-    qsizetype P_m(QStringView text);
+    PasteOutcome P_m(QStringView text);
 
 private:
     int viewOffset() const;
@@ -95,10 +103,12 @@ private:
     // The tape line shown in `row`, or -1 when the row shows no line.
     int lineOf(int row) const;
     bool isRow(int row) const;
-    // The row's text (group symbols removed when asked) read as an exact decimal into its
-    // line. False, and the line untouched, when the text is empty or does not read.
-    bool storeRowText(int row, bool removeGroups);
+    // The row's text read as typed into its line. False, and the line untouched, when the
+    // text is empty or is no number.
+    bool storeRowText(int row);
     void storeZero(int line);
+    // The row's text with `c` typed over its selection.
+    QString textWithTyped(int row, QChar c) const;
     void showOp(int row, QChar op);
     // An operator typed or clicked in `row` above the last visible one: row + 1 shows it, its
     // line takes it (and the total follows when that line holds a value), the focus moves

@@ -11,7 +11,7 @@ QString Calculator::C_m() const {
     return copyText(tape, m_settings);
 }
 
-qsizetype Calculator::P_m(QStringView text) {
+Calculator::PasteOutcome Calculator::P_m(QStringView text) {
     Clear_Total_Click();
     PastedTape pasted = pasteTape(text, m_settings, LastRow, tape.size());
     tape = std::move(pasted.tape);
@@ -20,7 +20,7 @@ qsizetype Calculator::P_m(QStringView text) {
     ScrollNum_Change();
     MailCalc();
     m_view.changeCommitted(CalculatorView::Committed::Total);
-    return pasted.lostLines;
+    return {pasted.lostLines, pasted.unreadLines};
 }
 
 }  // namespace tallimer

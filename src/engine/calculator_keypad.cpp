@@ -7,7 +7,7 @@
 
 #include "engine/calculator.h"
 #include "engine/calculator_view.h"
-#include "platform/number_text.h"
+#include "platform/number_reader.h"
 
 namespace tallimer {
 
@@ -45,20 +45,24 @@ void Calculator::CalC_Button_Click(int index) {
         return;
     }
     // Every button but "DEL" ends by reading the current row back into its line.
-    storeRowText(CurrentRow, true);
+    storeRowText(CurrentRow);
 }
 
 void Calculator::digitSteps(QChar caption) {
     const int row = CurrentRow;
-    QString text = m_view.rowText(row);
-    const int start = std::clamp(m_view.rowSelectionStart(row), 0, int(text.size()));
-    const int length = std::clamp(m_view.rowSelectionLength(row), 0, int(text.size()) - start);
-    text.replace(start, length, caption);
+    const QString text = textWithTyped(row, caption);
+    if (!isTypedTextAllowed(text, m_settings)) {
+        // A second decimal symbol does nothing; the row takes the focus back as it was.
+        const int caret = CaretPos;
+        m_view.focusRow(row);
+        m_view.setRowCaret(row, caret);
+        return;
+    }
     m_view.setRowText(row, text);
     if (text.isEmpty()) {
         storeZero(lineOf(row));
     } else {
-        storeRowText(row, true);
+        storeRowText(row);
     }
     MailCalc();
     const int caret = CaretPos + 1;
@@ -120,7 +124,7 @@ void Calculator::deleteSteps() {
         Decimal value;
         if (text.isEmpty()) {
             storeZero(line);
-        } else if (line >= 0 && readLocale(text, m_settings, value) == ReadStatus::Ok) {
+        } else if (line >= 0 && readTyped(text, m_settings, value) == ReadStatus::Ok) {
             tape.TapeNumbers[line] = value;
         }
     }

@@ -3,8 +3,11 @@
 
 #include <QString>
 
+#include <algorithm>
+
 #include "engine/calculator.h"
 #include "engine/calculator_view.h"
+#include "platform/number_reader.h"
 #include "platform/number_text.h"
 
 namespace tallimer {
@@ -35,23 +38,6 @@ QChar operatorOfKey(int keyAscii) {
         default:
             return QChar();
     }
-}
-
-// The character a typed one stands for: a digit of any script is its ASCII digit, and a "."
-// or "," the user's settings give no meaning is the decimal symbol (a French "." on the
-// numpad, an Arabic keyboard's "." and ",").
-int typedCharacter(int c, const RegionalSettings& settings) {
-    if (c <= 0 || c > 0xFFFF) {
-        return c;
-    }
-    const QChar typed(static_cast<char16_t>(c));
-    if (const int digit = digitValueOf(typed); digit >= 0) {
-        return '0' + digit;
-    }
-    if ((c == '.' || c == ',') && typed != settings.groupSymbol) {
-        return settings.decimalSymbol.unicode();
-    }
-    return c;
 }
 
 }  // namespace
@@ -107,7 +93,7 @@ void Calculator::rowKeyPress(int row, int& keyAscii) {
     if (!isRow(row)) {
         return;
     }
-    const int c = typedCharacter(keyAscii, m_settings);
+    const int c = typedCharacter(keyAscii, false, m_settings);
     keyAscii = c;
     const QChar op = operatorOfKey(c);
     const bool isOperator = !op.isNull();
@@ -131,9 +117,12 @@ void Calculator::rowKeyPress(int row, int& keyAscii) {
         keyAscii = 0;
     } else if (c == 'H' || c == 'I') {
         return;
-    } else if ((c >= '0' && c <= '9') || c == m_settings.groupSymbol.unicode() ||
-               c == m_settings.decimalSymbol.unicode()) {
+    } else if (c >= '0' && c <= '9') {
         // Reaches the row.
+    } else if ((c == m_settings.groupSymbol.unicode() || c == m_settings.decimalSymbol.unicode()) &&
+               isTypedTextAllowed(textWithTyped(row, QChar(static_cast<char16_t>(c))),
+                                  m_settings)) {
+        // Reaches the row: not a second decimal symbol, nor a group symbol after it.
     } else {
         keyAscii = 0;
     }
@@ -182,8 +171,31 @@ void Calculator::rowKeyUp(int row, int keyCode) {
     if (m_view.rowText(row).isEmpty()) {
         storeZero(lineOf(row));
     } else {
-        storeRowText(row, true);
+        storeRowText(row);
     }
+    MailCalc();
+}
+
+QString Calculator::textWithTyped(int row, QChar c) const {
+    QString text = m_view.rowText(row);
+    const int start = std::clamp(m_view.rowSelectionStart(row), 0, int(text.size()));
+    const int length = std::clamp(m_view.rowSelectionLength(row), 0, int(text.size()) - start);
+    return text.replace(start, length, c);
+}
+
+void Calculator::rowPasted(int row, const QString& before) {
+    const int line = lineOf(row);
+    if (line < 0) {
+        return;
+    }
+    Decimal value;
+    if (readPasted(m_view.rowText(row), m_settings, value) == ReadStatus::Ok) {
+        tape.TapeNumbers[line] = value;
+        m_view.setRowText(row, plainText(value, m_settings));
+    } else {
+        m_view.setRowText(row, before);
+    }
+    showTextColour(row);
     MailCalc();
 }
 

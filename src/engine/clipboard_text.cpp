@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/decimal.h"
-#include "platform/number_text.h"
+#include "platform/number_reader.h"
 
 namespace tallimer {
 
@@ -79,41 +79,17 @@ void readRecord(QStringView line, QChar& op, LineValue& value) {
     }
 }
 
-// A text holding both "." and ",", not a number with the user's symbols, is read with the
-// last of the two as the decimal symbol ("1,234.50" under German settings): never as another
-// number with the group symbol read in the decimal's place.
-bool readOtherConvention(QStringView text, const RegionalSettings& settings, Decimal& out) {
-    const qsizetype point = text.lastIndexOf(u'.');
-    const qsizetype comma = text.lastIndexOf(u',');
-    if (point < 0 || comma < 0) {
-        return false;
-    }
-    RegionalSettings other = settings;
-    other.decimalSymbol = point > comma ? u'.' : u',';
-    other.groupSymbol = point > comma ? u',' : u'.';
-    Decimal mine;
-    return readLocale(text, settings, mine) != ReadStatus::Ok &&
-           readLocale(text, other, out) == ReadStatus::Ok;
-}
-
-void readColumnLine(QStringView line, const RegionalSettings& settings, LineValue& value) {
+// A line's first field read as pasted. False when it holds more than blanks and reads as no
+// number, which counts 0, or as one beyond the range, which leaves the line as it was.
+bool readColumnLine(QStringView line, const RegionalSettings& settings, LineValue& value) {
     QStringView first;
     field(line, 0, first);
-    if (Decimal other; readOtherConvention(first, settings, other)) {
-        value = other;
-        return;
-    }
-    QString withoutGroups;
-    if (first.contains(settings.groupSymbol)) {
-        withoutGroups = first.toString().remove(settings.groupSymbol);
-        first = withoutGroups;
-    }
     Decimal read;
-    if (readLocale(first, settings, read) == ReadStatus::Ok ||
-        Decimal::fromDouble(readPoint(first), read) == DecStatus::Ok) {
+    const ReadStatus status = readPasted(first, settings, read);
+    if (status != ReadStatus::Overflow) {
         value = read;
     }
-    // Neither reading gives a Decimal (a number beyond its range): the line keeps its value.
+    return status == ReadStatus::Ok || first.trimmed().isEmpty();
 }
 
 }  // namespace
@@ -171,7 +147,9 @@ PastedTape pasteTape(QStringView text, const RegionalSettings& settings, int las
             readRecord(lines[i], tape.TapeOps[i], tape.TapeNumbers[i]);
         } else {
             tape.TapeOps[i] = u'+';
-            readColumnLine(lines[i], settings, tape.TapeNumbers[i]);
+            if (!readColumnLine(lines[i], settings, tape.TapeNumbers[i])) {
+                ++result.unreadLines;
+            }
         }
     }
     return result;

@@ -73,8 +73,7 @@ TotalText failureText(DecStatus status) {
 
 TotalText labelledNumber(const QString& label, const Decimal& value, int places,
                          const RegionalSettings& settings) {
-    const Decimal shown = places <= 6 ? value.roundedAwayFromZero(places) : value;
-    return {label + formatNumber(value, places, settings), shown.normalized()};
+    return {label + formatNumber(value, places, settings), shownValue(value, places).normalized()};
 }
 
 namespace {

@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "files/clc_reader.h"
-#include "platform/number_text.h"
+#include "platform/number_reader.h"
 
 namespace tallimer {
 
@@ -50,11 +50,7 @@ bool readClc(const QByteArray& bytes, const RegionalSettings& settings, Tape& ta
 }
 
 QByteArray writeClc(const Tape& tape, const RegionalSettings& userSettings) {
-    // The file is single-byte: a decimal symbol beyond ASCII ("\u066B") is written as ".".
-    RegionalSettings settings = userSettings;
-    if (settings.decimalSymbol.unicode() > 0x7F) {
-        settings.decimalSymbol = u'.';
-    }
+    const RegionalSettings settings = fileSettings(userSettings);
     QByteArray out;
     out.reserve(32 + static_cast<qsizetype>(tape.size()) * 16);
     out.append(kClcHeader).append("\r\n");

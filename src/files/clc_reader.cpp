@@ -3,13 +3,10 @@
 
 #include "files/clc_reader.h"
 
-#include <QVarLengthArray>
-
 #include <algorithm>
 #include <utility>
 
-#include "files/clc_number.h"
-#include "platform/number_text.h"
+#include "platform/number_reader.h"
 
 namespace tallimer {
 
@@ -18,19 +15,6 @@ namespace {
 // A line longer than this is no calculation line (a number with blanks around it included).
 constexpr qsizetype kMaxLineBytes = 1024 * 1024;
 
-// A line's value text as UTF-16 for the regional reading, without allocating per line.
-class Widened {
-public:
-    explicit Widened(QByteArrayView latin1) : m_text(latin1.size()) {
-        std::transform(latin1.begin(), latin1.end(), m_text.begin(),
-                       [](char c) { return static_cast<char16_t>(static_cast<unsigned char>(c)); });
-    }
-    QStringView view() const { return {m_text.data(), m_text.size()}; }
-
-private:
-    QVarLengthArray<char16_t, 128> m_text;
-};
-
 // The value's text as shown in a message, cut short when long.
 QString quoted(QByteArrayView text) {
     constexpr qsizetype kShown = 40;
@@ -38,24 +22,6 @@ QString quoted(QByteArrayView text) {
         return u'"' + QString::fromLatin1(text.first(kShown)) + QStringLiteral("...\"");
     }
     return u'"' + QString::fromLatin1(text) + u'"';
-}
-
-// The settings a value is read with. The program writes no grouping, so a lone "." or "," in
-// a value, with no other separator, is its decimal point whatever the settings it was saved
-// under: a file opens with the same numbers in every locale.
-RegionalSettings valueSettings(QByteArrayView text, const RegionalSettings& settings) {
-    const qsizetype points = text.count('.');
-    const qsizetype commas = text.count(',');
-    const QChar group = settings.groupSymbol;
-    const bool otherGroup = group != u'.' && group != u',' && group.unicode() <= 0xFF &&
-                            text.contains(static_cast<char>(group.unicode()));
-    if (points + commas != 1 || otherGroup) {
-        return settings;
-    }
-    RegionalSettings read = settings;
-    read.decimalSymbol = points == 1 ? u'.' : u',';
-    read.groupSymbol = points == 1 ? u',' : u'.';
-    return read;
 }
 
 }  // namespace
@@ -134,10 +100,7 @@ bool ClcReader::takeLine(QByteArrayView line) {
         return true;
     }
     Decimal value;
-    const RegionalSettings settings = valueSettings(valueText, m_settings);
-    const ReadStatus status = readPlainNumber(valueText, settings.decimalSymbol, value)
-                                  ? ReadStatus::Ok
-                                  : readLocale(Widened(valueText).view(), settings, value);
+    const ReadStatus status = readFileValue(valueText, m_settings, value);
     switch (status) {
         case ReadStatus::Ok:
             break;

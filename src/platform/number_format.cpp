@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <algorithm>
 #include <array>
 
 #include "platform/number_text.h"
@@ -25,14 +26,16 @@ bool isGroupBoundary(int digitsToTheRight, int primary, int secondary) {
 
 }  // namespace
 
+Decimal shownValue(const Decimal& value, int places) {
+    return places >= 7 ? value : value.roundedAwayFromZero(std::max(places, 0));
+}
+
 QString formatNumber(const Decimal& value, int places, const RegionalSettings& settings) {
     if (places >= 7) {
         return plainText(value, settings);
     }
-    if (places < 0) {
-        places = 0;
-    }
-    const Decimal rounded = value.roundedAwayFromZero(places);
+    places = std::max(places, 0);
+    const Decimal rounded = shownValue(value, places);
     char digits[Decimal::kMaxDigits];
     const int count = rounded.writeDigits(digits);
     const int scale = rounded.scale();

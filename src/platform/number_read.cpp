@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/decimal_internal.h"
-#include "platform/number_text.h"
+#include "platform/number_grammar.h"
 
-// Locale reading: text typed, pasted or loaded, read with the user's symbols.
+// The grammar every way a number comes in shares, under one convention.
 namespace tallimer {
 
 namespace {
@@ -95,10 +95,35 @@ private:
     bool m_sticky = false;
 };
 
-class LocaleReader {
+// Whole groups between group symbols: the first of 1 to `secondary` digits, the middle ones of
+// `secondary`, the last of `primary`.
+class GroupSizes {
 public:
-    LocaleReader(QStringView text, const RegionalSettings& settings)
-        : m_text(text), m_settings(settings) {}
+    GroupSizes(int primary, int secondary) : m_primary(primary), m_secondary(secondary) {}
+
+    void groupEnds(qsizetype digits) {
+        if (m_groups == 0) {
+            m_ok = digits >= 1 && digits <= m_secondary;
+        } else {
+            m_ok = m_ok && digits == m_secondary;
+        }
+        ++m_groups;
+    }
+    bool wholeWith(qsizetype lastDigits) const {
+        return m_groups == 0 || (m_ok && lastDigits == m_primary);
+    }
+
+private:
+    int m_primary;
+    int m_secondary;
+    int m_groups = 0;
+    bool m_ok = true;
+};
+
+class NumberGrammar {
+public:
+    NumberGrammar(QStringView text, const Convention& convention)
+        : m_text(text), m_convention(convention) {}
 
     ReadStatus read(Decimal& out) {
         // Leading blanks, one sign or an opening parenthesis.
@@ -149,22 +174,56 @@ private:
         }
     }
 
-    // Digits, group symbols after the first integer digit, the decimal symbol once.
+    bool isDecimal(QChar c) const { return c == m_convention.decimal || c == kArabicDecimal; }
+
+    // A pasted space-like group symbol may come as any space between digits, a Swiss
+    // apostrophe as the ASCII one.
+    bool isGroup(QChar c) const {
+        const QChar group = m_convention.group;
+        if (c == group || c == kArabicGroup) {
+            return true;
+        }
+        if (m_convention.grouping != Grouping::Strict) {
+            return false;
+        }
+        if (group.isSpace() && (c == u' ' || c == u'\u00A0' || c == u'\u202F')) {
+            return m_pos + 1 < m_text.size() && digitValueOf(m_text[m_pos + 1]) >= 0;
+        }
+        return group == u'\u2019' && c == u'\'';
+    }
+
+    // Digits, group symbols where the convention lets them stand, the decimal symbol once.
     bool readMantissa(DigitCollector& digits) {
+        const Grouping grouping = m_convention.grouping;
+        GroupSizes own(m_convention.primary, m_convention.secondary);
+        GroupSizes threes(3, 3);
         bool anyDigit = false;
         bool fraction = false;
+        qsizetype run = 0;  // digits since the last group symbol
         for (; m_pos < m_text.size(); ++m_pos) {
             const QChar c = m_text[m_pos];
             if (const int digit = digitValueOf(c); digit >= 0) {
                 digits.push(digit, fraction);
                 anyDigit = true;
-            } else if (c == m_settings.decimalSymbol && !fraction) {
+                ++run;
+            } else if (isDecimal(c) && !fraction) {
                 fraction = true;
-            } else if (c == m_settings.groupSymbol && !fraction && anyDigit) {
-                continue;
+                if (!own.wholeWith(run) && !threes.wholeWith(run)) {
+                    return false;
+                }
+            } else if (!fraction && isGroup(c) &&
+                       (grouping == Grouping::BeforeDecimal || anyDigit)) {
+                if (grouping == Grouping::Strict) {
+                    own.groupEnds(run);
+                    threes.groupEnds(run);
+                    run = 0;
+                }
             } else {
                 break;
             }
+        }
+        if (!fraction && !own.wholeWith(run) && !threes.wholeWith(run)) {
+            return false;
         }
         return anyDigit;
     }
@@ -190,14 +249,14 @@ private:
     }
 
     QStringView m_text;
-    const RegionalSettings& m_settings;
+    const Convention& m_convention;
     qsizetype m_pos = 0;
 };
 
 }  // namespace
 
-ReadStatus readLocale(QStringView text, const RegionalSettings& settings, Decimal& out) {
-    return LocaleReader(text, settings).read(out);
+ReadStatus readNumber(QStringView text, const Convention& convention, Decimal& out) {
+    return NumberGrammar(text, convention).read(out);
 }
 
 }  // namespace tallimer

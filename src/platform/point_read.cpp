@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "platform/decimal_internal.h"
-#include "platform/number_text.h"
+#include "platform/number_reader.h"
 
 // Point reading: the longest leading number with "." as the decimal point, blanks skipped
 // wherever they occur ("5\n3" is 53, "1,234.50" is 1, "abc" is 0).

@@ -8,6 +8,7 @@
 
 #include "controls/input_codes.h"
 #include "engine/calculator.h"
+#include "platform/number_reader.h"
 #include "window/entry_row.h"
 
 namespace tallimer {
@@ -88,13 +89,19 @@ bool RowKeyFilter::keyPress(EntryRow& row, QKeyEvent& event) {
     if (typed == 0) {
         return false;
     }
-    // The numpad's decimal key types the user's decimal symbol, whichever of "." and ","
-    // the keyboard layout gives it.
+    // The numpad's decimal key, whichever of "." and "," the keyboard layout gives it.
     const bool numpadDecimal = (event.modifiers() & Qt::KeypadModifier) != 0 &&
                                (event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma);
-    int keyAscii = numpadDecimal ? m_calculator.settings().decimalSymbol.unicode() : typed;
+    int keyAscii = typedCharacter(typed, numpadDecimal, m_calculator.settings());
     m_calculator.rowKeyPress(row.index(), keyAscii);
     if (keyAscii == 0) {
+        return true;
+    }
+    if (event.matches(QKeySequence::Paste)) {
+        // The row pastes here, so that what it pasted is read before the key is released.
+        const QString before = row.text();
+        row.paste();
+        m_calculator.rowPasted(row.index(), before);
         return true;
     }
     if (keyAscii != typed && keyAscii >= 0x20 && keyAscii <= 0xFFFF) {

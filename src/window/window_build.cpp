@@ -122,10 +122,13 @@ void Rolling_Caculator::createMenus() {
     m.PrintCalc = m.E_m->addAction(tr("Print Calculation..."));
 
     m.dp = bar->addMenu(tr("Decimals"));
-    const char* const places[] = {"0",      "0.0",     "0.00",     "0.000",
-                                  "0.0000", "0.00000", "0.000000", QT_TR_NOOP("Variable")};
     for (std::size_t k = 0; k < m.dp1.size(); ++k) {
-        QAction* item = m.dp->addAction(tr(places[k]));
+        // "0", "0.0" ... "0.000000" with the user's decimal symbol, as every number shown.
+        const QString places =
+            k == 0  ? QStringLiteral("0")
+            : k < 7 ? u'0' + QString(m_settings.decimalSymbol) + QString(int(k), u'0')
+                    : tr("Variable");
+        QAction* item = m.dp->addAction(places);
         item->setCheckable(true);
         const int index = k < 7 ? static_cast<int>(k) : kVariablePlaces;
         connect(item, &QAction::triggered, this, [this, index] { m_calc.dp1_Click(index); });

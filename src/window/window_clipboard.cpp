@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // "Copy Numbers..." and "Paste Numbers...": the system clipboard's plain text handed to and
-// from the calculator, and the message when a paste does not fit the tape.
+// from the calculator, and the message when a paste does not fit the tape or holds lines that
+// are no number.
 #include <algorithm>
 #include <climits>
 
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QStringList>
 
 #include "window/rolling_caculator.h"
 
@@ -21,6 +23,12 @@ QString lostLinesText(qsizetype lost) {
     return QCoreApplication::translate("tallimer::Rolling_Caculator",
                                        "%n line(s) of the clipboard were not pasted.", nullptr,
                                        count);
+}
+
+QString unreadLinesText(qsizetype unread) {
+    const int count = static_cast<int>(std::min<qsizetype>(unread, INT_MAX));
+    return QCoreApplication::translate("tallimer::Rolling_Caculator",
+                                       "%n lines were not numbers and count as 0.", nullptr, count);
 }
 
 }  // namespace
@@ -44,9 +52,16 @@ void Rolling_Caculator::C_m_Click() {
 }
 
 void Rolling_Caculator::P_m_Click() {
-    const qsizetype lost = m_calc.P_m(QGuiApplication::clipboard()->text());
-    if (lost > 0) {
-        message(lostLinesText(lost));
+    const Calculator::PasteOutcome outcome = m_calc.P_m(QGuiApplication::clipboard()->text());
+    QStringList told;
+    if (outcome.lostLines > 0) {
+        told << lostLinesText(outcome.lostLines);
+    }
+    if (outcome.unreadLines > 0) {
+        told << unreadLinesText(outcome.unreadLines);
+    }
+    if (!told.isEmpty()) {
+        message(told.join(u'\n'));
     }
 }
 

@@ -58,17 +58,16 @@ TEST(PasteTape, ColumnsAndRecords) {
         int cleared;
         const char* tape;
         int valueMax;
+        qsizetype unread = 0;  // lines that were no number
     };
     const Case cases[] = {
-        {"English column", u"1,234.50\r\n(5)\r\nabc\r\n7x"sv, enUS(), 4, 5, "+1234.5 +-5 +0 +7 +0",
-         0},
-        {"German groups and comma", u"1.234,5\r\n2.5\t9"sv, deDE(), 2, 3, "+1234.5 +25 +0", 0},
-        {"English amount under German settings", u"1,234.50\r\n2"sv, deDE(), 1, 2, "+1234.5 +2", 0},
-        {"German amount under English settings", u"1.234,50\r\n2"sv, enUS(), 1, 2, "+1234.5 +2", 0},
+        {"English column", u"1,234.50\r\n(5)\r\nabc\r\n7x\r\n \t"sv, enUS(), 4, 5,
+         "+1234.5 +-5 +0 +0 +0", 0, 2},
+        {"first field only", u"1.234,5\t9\r\n2.5\t9"sv, deDE(), 2, 3, "+1234.5 +2.5 +0", 0},
         {"trailing CR LF adds a line", u"5\r\n3\r\n"sv, enUS(), 1, 4, "+5 +3 +0", 1},
         {"LF column", u"5\n3\n"sv, enUS(), 1, 2, "+5 +3 +0", 1},
         {"mixed line ends", u"1\r\n2\n3\r\n4"sv, enUS(), 3, 4, "+1 +2 +3 +4", 0},
-        {"lone CR ends no line", u"5\r3\n2"sv, enUS(), 1, 2, "+53 +2", 0},
+        {"lone CR ends no line", u"5\r3\n2"sv, enUS(), 1, 2, "+0 +2", 0, 1},
         {"LF records", u"x\t\t\t10.5\n\t\t\t4\nDE"sv, enUS(), 1, 2, "+10.5 -4", 0},
         {"mixed records", u"\t\t\t1\r\n\t\t\t2\n\t\t\t3\r\nDE"sv, enUS(), 2, 3, "-1 -2 -3", 0},
         {"longer text cuts cleared lines", u"1\r\n2\r\n3"sv, enUS(), 1, 9, "+1 +2 +3", 1},
@@ -77,13 +76,13 @@ TEST(PasteTape, ColumnsAndRecords) {
         {"record amount read with a point", u"a\t\t\t1,5 e1\r\nDE"sv, deDE(), 0, 1, "+1", 0},
         {"DE alone", u"DE"sv, enUS(), 1, 2, "+0 +0", 0},
         {"empty text", u""sv, enUS(), 1, 2, "+0 +0", 0},
-        {"DE not last is a value", u"DE\r\n"sv, enUS(), 0, 1, "+0 +0", 1},
+        {"DE not last is a value", u"DE\r\n"sv, enUS(), 0, 1, "+0 +0", 1, 1},
         {"only tabs", u"\t\t\t\r\n\t"sv, enUS(), 2, 3, "+0 +0 +0", 0},
-        {"NUL ends the number",
+        {"NUL is no number",
          u"5\0"
          u"7\r\n\0"sv,
-         enUS(), 1, 2, "+5 +0", 0},
-        {"beyond every range keeps the line", u"1e400\r\n-1e400\r\n5"sv, enUS(), 0, 1, "+0 + +5",
+         enUS(), 1, 2, "+0 +0", 0, 2},
+        {"beyond every range keeps the line", u"1e400\r\n-1e400\r\n5"sv, enUS(), 0, 1, "+0 + +5", 2,
          2},
         {"huge record keeps a blank", u"a\t\t\t1e400\r\nDE"sv, enUS(), 0, 1, "+0", 0},
     };
@@ -92,6 +91,7 @@ TEST(PasteTape, ColumnsAndRecords) {
         EXPECT_EQ(describe(pasted.tape), QString::fromLatin1(c.tape)) << c.name;
         EXPECT_EQ(pasted.valueMax, c.valueMax) << c.name;
         EXPECT_EQ(pasted.lostLines, 0) << c.name;
+        EXPECT_EQ(pasted.unreadLines, c.unread) << c.name;
     }
 }
 
@@ -171,14 +171,14 @@ TEST(PasteTape, CopyThenPasteKeepsTheValuesWithPlus) {
 TEST(PasteCommand, ReplacesTheTapeAndEvaluates) {
     Session s(12);
     s.setTape({{u'x', "7"}, {u'-', "9"}});
-    EXPECT_EQ(s.calc.P_m(u"1\r\n2\r\n3"), 0);
+    EXPECT_EQ(s.calc.P_m(u"1\r\n2\r\n3").lostLines, 0);
     EXPECT_EQ(s.total(), "6");
     EXPECT_EQ(s.text(2), "3");
     EXPECT_EQ(s.view.row(1).opCaption, "+");
     EXPECT_EQ(s.view.valueMax, 0);
 
     const QString column = QStringLiteral("2\r\n").repeated(39) + u'2';
-    EXPECT_EQ(s.calc.P_m(column), 0);
+    EXPECT_EQ(s.calc.P_m(column).lostLines, 0);
     EXPECT_EQ(s.total(), "80");
     EXPECT_EQ(s.calc.tape.size(), 40);
     EXPECT_EQ(s.view.valueMax, 40 - 13);

@@ -30,7 +30,9 @@ TEST(Keypad, DigitsAndDecimalButtonBuildANumber) {
         const Step steps[] = {{1, "1", "1"},
                               {2, "12", "12"},
                               {kDecimal, isGerman ? "12," : "12.", "12"},
-                              {5, isGerman ? "12,5" : "12.5", isGerman ? "12,5" : "12.5"}};
+                              {5, isGerman ? "12,5" : "12.5", isGerman ? "12,5" : "12.5"},
+                              // a second decimal symbol does nothing
+                              {kDecimal, isGerman ? "12,5" : "12.5", isGerman ? "12,5" : "12.5"}};
         for (const Step& step : steps) {
             s.click(step.button);
             EXPECT_EQ(s.text(0), step.text);

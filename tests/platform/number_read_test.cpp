@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <cmath>
+#include <cstdint>
 
 #include <gtest/gtest.h>
 
 #include "decimal_test_support.h"
 #include "locales.h"
-#include "platform/number_text.h"
+#include "platform/number_reader.h"
 #include "test_names.h"
 
 namespace tallimer {
@@ -16,11 +17,14 @@ namespace {
 using testing::settingsFor;
 using testing::str;
 
+enum class Way : std::uint8_t { Typed, Pasted, File };
+
 struct ReadCase {
     const char* locale;
     const char16_t* text;
     ReadStatus status;
     const char* value;  // every digit of the scale read, for Ok
+    Way way = Way::Typed;
 };
 
 void PrintTo(const ReadCase& c, std::ostream* os) {
@@ -28,7 +32,8 @@ void PrintTo(const ReadCase& c, std::ostream* os) {
 }
 
 std::string readName(const ::testing::TestParamInfo<ReadCase>& info) {
-    return std::string(info.param.locale) + '_' +
+    const char* const ways[] = {"typed_", "pasted_", "file_"};
+    return ways[static_cast<int>(info.param.way)] + std::string(info.param.locale) + '_' +
            test_names::fromInput(QStringView(info.param.text));
 }
 
@@ -36,12 +41,26 @@ const char* statusName(ReadStatus s) {
     return s == ReadStatus::Ok ? "Ok" : (s == ReadStatus::Overflow ? "Overflow" : "Invalid");
 }
 
-class ReadLocale : public ::testing::TestWithParam<ReadCase> {};
+ReadStatus readThe(Way way, const QString& text, const RegionalSettings& settings, Decimal& out) {
+    switch (way) {
+        case Way::Typed:
+            return readTyped(text, settings, out);
+        case Way::Pasted:
+            return readPasted(text, settings, out);
+        case Way::File:
+            break;
+    }
+    return readFileValue(text.toLatin1(), settings, out);
+}
 
-TEST_P(ReadLocale, FollowsTheUsersRules) {
+// Locale x text x way in: the one number the text is, or none.
+class ReadNumber : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadNumber, IsTheOneNumberTheTextCanBe) {
     const ReadCase& c = GetParam();
     Decimal out = Decimal::fromInt(-7);
-    const ReadStatus status = readLocale(QString::fromUtf16(c.text), settingsFor(c.locale), out);
+    const ReadStatus status =
+        readThe(c.way, QString::fromUtf16(c.text), settingsFor(c.locale), out);
     EXPECT_EQ(status, c.status) << statusName(status);
     EXPECT_EQ(str(out), c.status == ReadStatus::Ok ? c.value : "-7");
 }
@@ -51,7 +70,7 @@ constexpr auto Overflow = ReadStatus::Overflow;
 constexpr auto Invalid = ReadStatus::Invalid;
 
 INSTANTIATE_TEST_SUITE_P(
-    Accepted, ReadLocale,
+    Typed, ReadNumber,
     ::testing::Values(
         ReadCase{"en_US", u"1234.5", Ok, "1234.5"}, ReadCase{"en_US", u" 12 ", Ok, "12"},
         ReadCase{"en_US", u"\t-3\t", Ok, "-3"}, ReadCase{"en_US", u"+3", Ok, "3"},
@@ -94,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
     readName);
 
 INSTANTIATE_TEST_SUITE_P(
-    Refused, ReadLocale,
+    TypedRefused, ReadNumber,
     ::testing::Values(
         ReadCase{"en_US", u"", Invalid, ""}, ReadCase{"en_US", u"  ", Invalid, ""},
         ReadCase{"en_US", u"-", Invalid, ""}, ReadCase{"en_US", u"+", Invalid, ""},
@@ -108,15 +127,16 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"en_US", u"-(1)", Invalid, ""}, ReadCase{"en_US", u"(-1)", Invalid, ""},
         ReadCase{"en_US", u"(1)-", Invalid, ""}, ReadCase{"en_US", u"+-1", Invalid, ""},
         ReadCase{"en_US", u"--1", Invalid, ""}, ReadCase{"en_US", u"-1-", Invalid, ""},
-        ReadCase{"en_US", u",5", Invalid, ""}, ReadCase{"en_US", u"1,000.5,0", Invalid, ""},
+        ReadCase{"en_US", u",5", Ok, "5"}, ReadCase{"en_US", u"1,000.5,0", Invalid, ""},
         ReadCase{"en_US", u"1 2", Invalid, ""}, ReadCase{"en_US", u"$5", Invalid, ""},
         ReadCase{"en_US", u"0x10", Invalid, ""}, ReadCase{"en_US", u"\u00b2", Invalid, ""},
         ReadCase{"en_US", u"5\n", Invalid, ""}, ReadCase{"fr_FR", u"1 234,5", Invalid, ""},
-        ReadCase{"de_DE", u"1,2,3", Invalid, ""}, ReadCase{"de_DE", u"1,234.50", Invalid, ""}),
+        ReadCase{"de_DE", u"1,2,3", Invalid, ""}, ReadCase{"de_DE", u"1,234.50", Invalid, ""},
+        ReadCase{"en_US", u"1.5,3", Invalid, ""}, ReadCase{"en_US", u"1.5\u066C3", Invalid, ""}),
     readName);
 
 INSTANTIATE_TEST_SUITE_P(
-    Overflowing, ReadLocale,
+    TypedOverflowing, ReadNumber,
     ::testing::Values(
         ReadCase{"en_US", u"79228162514264337593543950336", Overflow, ""},
         ReadCase{"en_US", u"79228162514264337593543950335.5", Overflow, ""},
@@ -126,6 +146,58 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"en_US",
                  u"1000000000000000000000000000000000000000000000000000000000000000000000000",
                  Overflow, ""}),
+    readName);
+
+constexpr auto Pasted = Way::Pasted;
+constexpr auto File = Way::File;
+
+INSTANTIATE_TEST_SUITE_P(
+    Pasted, ReadNumber,
+    ::testing::Values(ReadCase{"de_DE", u"1.234", Ok, "1234", Pasted},
+                      ReadCase{"de_DE", u"1.5", Ok, "1.5", Pasted},
+                      ReadCase{"de_DE", u"1,234.50", Ok, "1234.5", Pasted},
+                      ReadCase{"de_DE", u"1,234,567", Ok, "1234567", Pasted},
+                      ReadCase{"de_DE", u"1.234,5", Ok, "1234.5", Pasted},
+                      ReadCase{"de_DE", u"2.5", Ok, "2.5", Pasted},
+                      ReadCase{"en_US", u"1.234,50", Ok, "1234.5", Pasted},
+                      ReadCase{"en_US", u"1.234.567", Ok, "1234567", Pasted},
+                      ReadCase{"en_US", u"\u06F1\u066B\u06F5", Ok, "1.5", Pasted},
+                      ReadCase{"en_US", u"\u0661\u066C\u0662\u0663\u0664\u066B\u0665", Ok, "1234.5",
+                               Pasted},
+                      ReadCase{"en_US", u" (1,234.50) ", Ok, "-1234.5", Pasted},
+                      ReadCase{"en_US", u"-1,5", Ok, "-1.5", Pasted},
+                      ReadCase{"en_US", u"1E3", Ok, "1000", Pasted},
+                      ReadCase{"en_IN", u"12,34,567.25", Ok, "1234567.25", Pasted},
+                      ReadCase{"en_IN", u"1,234,567", Ok, "1234567", Pasted},
+                      ReadCase{"fr_FR", u"1 234,5", Ok, "1234.5", Pasted},
+                      ReadCase{"fr_FR", u"1\u202f234 ", Ok, "1234", Pasted},
+                      ReadCase{"de_CH", u"1'234.5", Ok, "1234.5", Pasted},
+                      ReadCase{"en_US", u"1,234.5,6", Invalid, "", Pasted},
+                      ReadCase{"en_US", u"1,,234", Invalid, "", Pasted},
+                      ReadCase{"en_US", u"12,34", Ok, "12.34", Pasted},
+                      ReadCase{"de_DE", u"1.2.3", Invalid, "", Pasted},
+                      ReadCase{"en_US", u"7x", Invalid, "", Pasted},
+                      ReadCase{"en_US", u"abc", Invalid, "", Pasted},
+                      ReadCase{"en_US", u"5\r3", Invalid, "", Pasted},
+                      ReadCase{"en_US", u",5", Ok, "0.5", Pasted},
+                      ReadCase{"en_US", u"", Invalid, "", Pasted},
+                      ReadCase{"en_US", u"1e29", Overflow, "", Pasted}),
+    readName);
+
+// Files hold no grouping: a lone "." or "," is the decimal point under every setting.
+INSTANTIATE_TEST_SUITE_P(
+    File, ReadNumber,
+    ::testing::Values(
+        ReadCase{"en_US", u"12,5", Ok, "12.5", File}, ReadCase{"de_DE", u"12.5", Ok, "12.5", File},
+        ReadCase{"de_DE", u"12,5", Ok, "12.5", File}, ReadCase{"ar_EG", u"12.5", Ok, "12.5", File},
+        ReadCase{"de_DE", u"-1.234,75", Ok, "-1234.75", File},
+        ReadCase{"en_US", u"1,000.5", Ok, "1000.5", File}, ReadCase{"en_US", u" 7", Ok, "7", File},
+        ReadCase{"en_US", u"1E3", Ok, "1000", File}, ReadCase{"en_US", u"(2.5)", Ok, "-2.5", File},
+        ReadCase{"en_US", u"79228162514264337593543950335", Ok, "79228162514264337593543950335",
+                 File},
+        ReadCase{"en_US", u"1.2.3", Invalid, "", File},
+        ReadCase{"en_US", u"abc", Invalid, "", File},
+        ReadCase{"en_US", u"79228162514264337593543950336", Overflow, "", File}),
     readName);
 
 struct PointCase {

@@ -5,6 +5,7 @@
 
 #include "decimal_test_support.h"
 #include "locales.h"
+#include "platform/number_reader.h"
 #include "platform/number_text.h"
 
 namespace tallimer {
@@ -16,7 +17,7 @@ using testing::str;
 
 class NumberRoundTrip : public ::testing::TestWithParam<const char*> {};
 
-// What the rule shows, with its group symbols taken out, reads back as the shown value.
+// What the rule shows in a row reads back, typed, as the shown value.
 TEST_P(NumberRoundTrip, FormattedReadsBackRounded) {
     const RegionalSettings settings = settingsFor(GetParam());
     RandomDecimals random(2024);
@@ -25,9 +26,7 @@ TEST_P(NumberRoundTrip, FormattedReadsBackRounded) {
         const int places = i % 7;
         const QString shown = formatNumber(value, places, settings);
         Decimal back = Decimal::fromInt(-7);
-        ASSERT_EQ(readLocale(QString(shown).remove(settings.groupSymbol), settings, back),
-                  ReadStatus::Ok)
-            << shown.toStdString();
+        ASSERT_EQ(readTyped(shown, settings, back), ReadStatus::Ok) << shown.toStdString();
         // The model's rounding, not the Decimal's own that formatNumber itself calls.
         const reference::Value expected = reference::normalized(
             reference::roundedAwayFromZero(reference::fromDecimal(value), places));
@@ -43,7 +42,10 @@ TEST_P(NumberRoundTrip, PlainTextReadsBackExactly) {
         const Decimal value = random.next();
         const QString shown = plainText(value, settings);
         Decimal back = Decimal::fromInt(-7);
-        ASSERT_EQ(readLocale(shown, settings, back), ReadStatus::Ok) << shown.toStdString();
+        ASSERT_EQ(readTyped(shown, settings, back), ReadStatus::Ok) << shown.toStdString();
+        ASSERT_EQ(str(back), str(value.normalized())) << shown.toStdString();
+        // A copied value pastes back as itself.
+        ASSERT_EQ(readPasted(shown, settings, back), ReadStatus::Ok) << shown.toStdString();
         ASSERT_EQ(str(back), str(value.normalized())) << shown.toStdString();
     }
 }

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/number_text.h"
+#include "platform/number_reader.h"
 
 namespace tallimer {
 namespace {

@@ -190,6 +190,11 @@ TEST(Translation, WindowShowsTheTsFilesTranslationsOrEnglishForAnUnknownLanguage
         }
         const QStringList forms = ts.plurals.value(lostLines, englishPlurals);
         ASSERT_EQ(forms.size(), count);
+        EXPECT_EQ(
+            ts.plurals
+                .value(QStringLiteral("%n lines were not numbers and count as 0."), englishPlurals)
+                .size(),
+            count);
         for (const int n : {1, 2, 5}) {
             const qsizetype form = oneTwoFive[n == 1 ? 0 : n == 2 ? 1 : 2];
             expected << QString(forms[form]).replace(QStringLiteral("%n"), QString::number(n));

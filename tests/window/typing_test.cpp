@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <QClipboard>
+
 #include "window_fixture.h"
 
 namespace tallimer {
@@ -55,13 +57,17 @@ TEST_F(WindowTest, CharacterFilterReachesTheRow) {
 }
 
 TEST_F(WindowTest, EveryKeyboardTypesTheNumberMeant) {
-    // D, S: the numpad's KP_Decimal, KP_Separator; ^ Up; A, X, Z Ctrl+A, X, Z; R Ctrl+Shift+Z.
-    const QString special = QStringLiteral("DS^AXZR");
+    // D, S: the numpad's KP_Decimal, KP_Separator; ^ Up; A, X, Z Ctrl+A, X, Z; R Ctrl+Shift+Z;
+    // V Ctrl+V of an amount copied from an English statement.
+    const QString special = QStringLiteral("DS^AXZRV");
     const Qt::Key keys[] = {Qt::Key_Period, Qt::Key_Comma, Qt::Key_Up, Qt::Key_A,
-                            Qt::Key_X,      Qt::Key_Z,     Qt::Key_Z};
+                            Qt::Key_X,      Qt::Key_Z,     Qt::Key_Z,  Qt::Key_V};
     const Qt::KeyboardModifiers pad = Qt::KeypadModifier, ctrl = Qt::ControlModifier;
-    const Qt::KeyboardModifiers mods[] = {pad, pad, {}, ctrl, ctrl, ctrl, ctrl | Qt::ShiftModifier};
+    const Qt::KeyboardModifiers mods[] = {pad, pad, {}, ctrl, ctrl, ctrl, ctrl | Qt::ShiftModifier,
+                                          ctrl};
+    QGuiApplication::clipboard()->setText(QStringLiteral("1,234.50"));
     const std::array<const char16_t*, 4> cases[] = {
+        {u"de_DE", u"V+1\r", u"1234,5", u"1235,5"},  // before Ctrl+X fills the clipboard
         {u"fr_FR es_ES it_IT pt_BR nl_NL de_DE", u"1234D5+1\r", u"1234,5", u"1235,5"},
         {u"de_DE", u"1234S5+1\r", u"1234,5", u"1235,5"},
         {u"de_CH en_US", u"1234D5+1\r", u"1234.5", u"1235.5"},
@@ -69,7 +75,8 @@ TEST_F(WindowTest, EveryKeyboardTypesTheNumberMeant) {
         {u"ar_EG", u"\u0661\u0662.\u0665+\u0661\r", u"12\u066B5", u"13\u066B5"},
         {u"en_US", u"7\r^A9\r", u"9", u"9"},
         {u"en_US", u"12AXZ", u"12", u"12"},
-        {u"en_US", u"12AXZR", u"", u"0"}};
+        {u"en_US", u"12AXZR", u"", u"0"},
+        {u"en_US", u"1.5,3.", u"1.53", u"1.53"}};
     for (const auto& [locales, typed, row0, sum] : cases) {
         for (const QString& locale : QString::fromUtf16(locales).split(u' ')) {
             open(RegionalSettings::fromLocale(QLocale(locale)));

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "files/clc_number.h"
-#include "platform/number_text.h"
+#include "platform/number_read_plain.h"
+#include "platform/number_reader.h"
 
 namespace tallimer {
 namespace {
@@ -20,13 +20,13 @@ void expectSameAsRegional(const std::string& text, const RegionalSettings& setti
         return;
     }
     Decimal regional;
-    ASSERT_EQ(readLocale(QString::fromStdString(text), settings, regional), ReadStatus::Ok) << text;
+    ASSERT_EQ(readTyped(QString::fromStdString(text), settings, regional), ReadStatus::Ok) << text;
     EXPECT_EQ(quick.magnitude(), regional.magnitude()) << text;
     EXPECT_EQ(quick.scale(), regional.scale()) << text;
     EXPECT_EQ(quick.isNegative(), regional.isNegative()) << text;
 }
 
-TEST(ClcNumberTest, TakesTheEverydayForms) {
+TEST(PlainNumberTest, TakesTheEverydayForms) {
     const RegionalSettings point;
     const RegionalSettings comma{u',', u'.', 3, 3};
     Decimal value;
@@ -43,7 +43,7 @@ TEST(ClcNumberTest, TakesTheEverydayForms) {
     }
 }
 
-TEST(ClcNumberTest, AgreesWithTheRegionalReadingOnRandomText) {
+TEST(PlainNumberTest, AgreesWithTheRegionalReadingOnRandomText) {
     std::mt19937 random(3);
     const std::string alphabet = "0123456789000.,-";
     for (const RegionalSettings& settings :

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "files/clc_number.h"
+#include "platform/number_read_plain.h"
 
 #include <cstdint>
 
