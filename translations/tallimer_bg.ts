@@ -248,5 +248,12 @@
             <numerusform>%n реда от клипборда не бяха поставени.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n ред не беше число и се брои за 0.</numerusform>
+            <numerusform>%n реда не бяха числа и се броят за 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

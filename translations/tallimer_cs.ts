@@ -249,5 +249,13 @@
             <numerusform>%n řádků ze schránky nebylo vloženo.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n řádek nebyl číslo a počítá se jako 0.</numerusform>
+            <numerusform>%n řádky nebyly čísla a počítají se jako 0.</numerusform>
+            <numerusform>%n řádků nebylo čísly a počítají se jako 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -248,5 +248,12 @@
             <numerusform>%n linjer fra udklipsholderen blev ikke indsat.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n linje var ikke et tal og tælles som 0.</numerusform>
+            <numerusform>%n linjer var ikke tal og tælles som 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

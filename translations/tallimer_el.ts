@@ -248,5 +248,12 @@
             <numerusform>%n γραμμές του προχείρου δεν επικολλήθηκαν.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n γραμμή δεν ήταν αριθμός και μετρά ως 0.</numerusform>
+            <numerusform>%n γραμμές δεν ήταν αριθμοί και μετρούν ως 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -248,5 +248,12 @@
             <numerusform>%n riviä leikepöydältä jäi liittämättä.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n rivi ei ollut luku, ja se lasketaan nollaksi.</numerusform>
+            <numerusform>%n riviä ei ollut lukuja, ja ne lasketaan nolliksi.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

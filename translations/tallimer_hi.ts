@@ -248,5 +248,12 @@
             <numerusform>क्लिपबोर्ड की %n पंक्तियाँ चिपकाई नहीं गईं।</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n पंक्ति संख्या नहीं थी और 0 गिनी जाती है।</numerusform>
+            <numerusform>%n पंक्तियाँ संख्याएँ नहीं थीं और 0 गिनी जाती हैं।</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -247,5 +247,11 @@
             <numerusform>A vágólap %n sora nem lett beillesztve.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n sor nem szám volt, és 0-nak számít.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -247,5 +247,11 @@
             <numerusform>%n baris dari papan klip tidak ditempelkan.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n baris bukan angka dan dihitung sebagai 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -248,5 +248,12 @@
             <numerusform>%n linjer fra utklippstavlen ble ikke limt inn.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n linje var ikke et tall og telles som 0.</numerusform>
+            <numerusform>%n linjer var ikke tall og telles som 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -249,5 +249,13 @@
             <numerusform>%n de rânduri din clipboard nu au fost lipite.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n rând nu a fost un număr și contează ca 0.</numerusform>
+            <numerusform>%n rânduri nu au fost numere și contează ca 0.</numerusform>
+            <numerusform>%n de rânduri nu au fost numere și contează ca 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -248,5 +248,12 @@
             <numerusform>%n rader från urklipp klistrades inte in.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n rad var inget tal och räknas som 0.</numerusform>
+            <numerusform>%n rader var inga tal och räknas som 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

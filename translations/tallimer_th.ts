@@ -247,5 +247,11 @@
             <numerusform>ไม่ได้วาง %n บรรทัดจากคลิปบอร์ด</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n บรรทัดไม่ใช่ตัวเลขและนับเป็น 0</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

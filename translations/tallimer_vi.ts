@@ -247,5 +247,11 @@
             <numerusform>%n dòng trong bảng tạm chưa được dán.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n dòng không phải là số và được tính là 0.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -247,5 +247,11 @@
             <numerusform>剪貼簿中有 %n 列未貼上。</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines were not numbers and count as 0.</source>
+        <translation>
+            <numerusform>%n 行不是數字，以 0 計算。</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
