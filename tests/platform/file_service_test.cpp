@@ -108,7 +108,10 @@ TEST_F(FileServiceTest, AFailedJobSaysSoOnceAndNeverAnswers) {
         QObject requester;
         int failed = 0;
         tried.run(&requester, {}, blocked(1), into(got),
-                  JobLimits{std::chrono::milliseconds(50), [&failed] { ++failed; }, true});
+                  JobLimits{.timeLimit = std::chrono::milliseconds(50),
+                            .failed = [&failed] { ++failed; },
+                            .abandon = {},
+                            .heldAtQuit = true});
         EXPECT_FALSE(FileService::waitForHeldJobs(std::chrono::milliseconds(0)));
         EXPECT_TRUE(QTest::qWaitFor([&] { return failed == 1; }, 5000)) << threadFails;
         EXPECT_TRUE(FileService::waitForHeldJobs(std::chrono::milliseconds(0)));
@@ -121,7 +124,8 @@ TEST_F(FileServiceTest, AFailedJobSaysSoOnceAndNeverAnswers) {
 
 TEST_F(FileServiceTest, TheProgramsEndWaitsForAHeldJobThatEnds) {
     QObject requester;
-    service.run(&requester, {}, blocked(1), into(got), JobLimits{{}, {}, true});
+    service.run(&requester, {}, blocked(1), into(got),
+                JobLimits{.timeLimit = {}, .failed = {}, .abandon = {}, .heldAtQuit = true});
     EXPECT_FALSE(FileService::waitForHeldJobs(std::chrono::milliseconds(10)));
     gate->release(1);
     EXPECT_TRUE(FileService::waitForHeldJobs(std::chrono::seconds(5)));

@@ -75,7 +75,7 @@ TEST(PrintLibraryTest, LoadsTheFirstFileThatIsTheLibrary) {
     ASSERT_NE(found.defaultPrinter, nullptr);
     const Tape tape;
     const PrintJob job{
-        tape, 2, QString(), RegionalSettings{}, QString(), QStringLiteral("no such printer")};
+        tape, 2, QString(), RegionalSettings{}, QString(), QStringLiteral("no such printer"), {}};
     EXPECT_FALSE(found.print(&job));
 
     // Neither a missing library nor one built for another print job has entries to call.
