@@ -61,6 +61,11 @@ bool OrderedSave::abandon() {
     return true;
 }
 
+qint64 OrderedSave::write(QSaveFile& file, const QByteArray& bytes) {
+    const qint64 written = SaveSteps::write(file, bytes);
+    return written == bytes.size() && !file.flush() ? -1 : written;
+}
+
 bool OrderedSave::commit(QSaveFile& file) {
     bool landing = false;
     {

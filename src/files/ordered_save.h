@@ -28,6 +28,9 @@ public:
     // or has done so (false).
     bool abandon();
 
+    // Hands the bytes on to the file system at once: a write that takes long does so while
+    // the save can still be abandoned.
+    qint64 write(QSaveFile& file, const QByteArray& bytes) override;
     // True also when a newer save of the path has landed first: the file holds a newer tape.
     bool commit(QSaveFile& file) override;
 
