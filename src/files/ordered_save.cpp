@@ -74,7 +74,9 @@ bool OrderedSave::commit(QSaveFile& file) {
                              [this] { return !m_path->committing || m_stage == Stage::Abandoned; });
         landing = m_stage == Stage::Writing && m_number > m_path->landed;
         m_stage = landing ? Stage::Committing : Stage::Ended;
-        m_path->committing = landing;
+        if (landing) {
+            m_path->committing = true;
+        }
     }
     if (!landing) {
         file.cancelWriting();  // the temporary file goes with the QSaveFile
