@@ -44,7 +44,7 @@ protected:
         if (dead.isEmpty()) {
             GTEST_SKIP() << "no dead file system mounted: run through run_dead_fs.sh";
         }
-        FileService::setTimeLimit(std::chrono::milliseconds(kAnswerMs));
+        FileService::setTimeLimit(std::chrono::milliseconds(2 * kAnswerMs));
         WindowTest::SetUp();
         ASSERT_TRUE(home.isValid());
         ASSERT_TRUE(QFile(home.filePath(QStringLiteral("kept.Clc"))).open(QIODevice::WriteOnly));
