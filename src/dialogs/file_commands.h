@@ -38,8 +38,10 @@ QString droppedClcFile(const QMimeData& mime);
 // The open and save commands of the main window (its menu array LD) and the dialog they show.
 // Also takes ".Clc" files dropped on the window. Every read and write is a job of the file
 // service: the window answers meanwhile, under the busy cursor, and the tape changes only when
-// a file has been read whole, by the newest open. No command waits for another's job; a job not
-// ended within the time limit has failed, and its late answer is dropped.
+// a file has been read whole, by the newest open; while an open is pending the window takes no
+// edits of the tape. No command waits for another's job; a job not ended within the time limit
+// has failed, and its late answer is dropped: a save told failed never lands afterwards, and
+// saves of one file land in the order they were made.
 class FileCommands : public QObject {
     Q_OBJECT
 
