@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QLocale>
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -66,7 +65,7 @@ int main(int argc, char** argv) {
     window.show();
     window.activateWindow();  // a program just started takes the keyboard
     const int status = QApplication::exec();
-    // A save still running completes its file; one stuck on a dead drive is left behind.
-    tallimer::FileService::waitForHeldJobs(std::chrono::seconds(5));
+    // Saves and prints still running end first; one stuck beyond the time limit is left behind.
+    tallimer::FileService::endProgram(status);
     return status;
 }

@@ -15,19 +15,19 @@ struct KeyPair {
 
 // Keys whose code does not follow from the key value itself (US layout for the punctuation).
 constexpr KeyPair kKeys[] = {
-    {Qt::Key_Backspace, 8},
+    {Qt::Key_Backspace, kBackspace},
     {Qt::Key_Tab, 9},
     {Qt::Key_Backtab, 9},
     {Qt::Key_Clear, 12},
-    {Qt::Key_Return, 13},
-    {Qt::Key_Enter, 13},
+    {Qt::Key_Return, kEnter},
+    {Qt::Key_Enter, kEnter},
     {Qt::Key_Shift, 16},
     {Qt::Key_Control, 17},
     {Qt::Key_Alt, 18},
     {Qt::Key_AltGr, 18},
     {Qt::Key_Pause, 19},
     {Qt::Key_CapsLock, 20},
-    {Qt::Key_Escape, 27},
+    {Qt::Key_Escape, kEscape},
     {Qt::Key_Space, 32},
     {Qt::Key_PageUp, kKeyPageUp},
     {Qt::Key_PageDown, kKeyPageDown},
@@ -81,8 +81,8 @@ constexpr KeyPair kKeys[] = {
 };
 
 constexpr KeyPair kKeypadKeys[] = {
-    {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107},  {Qt::Key_Minus, 109}, {Qt::Key_Period, 110},
-    {Qt::Key_Comma, 110},    {Qt::Key_Slash, 111}, {Qt::Key_Enter, 13},
+    {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107},  {Qt::Key_Minus, 109},    {Qt::Key_Period, 110},
+    {Qt::Key_Comma, 110},    {Qt::Key_Slash, 111}, {Qt::Key_Enter, kEnter},
 };
 
 }  // namespace

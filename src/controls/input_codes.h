@@ -9,15 +9,11 @@
 #include <QChar>
 #include <Qt>
 
+#include "platform/key_codes.h"
+
 class QKeyEvent;
 
 namespace tallimer {
-
-// The key codes of the keys that page and step through a list.
-constexpr std::int16_t kKeyPageUp = 33;
-constexpr std::int16_t kKeyPageDown = 34;
-constexpr std::int16_t kKeyUp = 38;
-constexpr std::int16_t kKeyDown = 40;
 
 // The numeric codes the controls' events carry: Windows virtual-key codes for KeyDown/KeyUp,
 // single-byte character codes for KeyPress, and bit sets for buttons and shift keys.

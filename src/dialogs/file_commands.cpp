@@ -17,7 +17,7 @@
 #include "dialogs/message_box.h"
 #include "engine/calculator.h"
 #include "files/clc_format.h"
-#include "platform/file_service.h"
+#include "files/ordered_save.h"
 #include "platform/folder_listing.h"
 
 namespace tallimer {
@@ -113,7 +113,8 @@ struct Opened {
 }  // namespace
 
 template <class Work, class Done>
-void FileCommands::startJob(Work work, Done done, bool save) {
+QObject* FileCommands::startJob(Work work, Done done, AtQuit atQuit,
+                                std::function<bool()> abandon) {
     // A requester of its own: a job never supersedes another.
     auto* job = new QObject(this);
     if (m_pending++ == 0) {
@@ -125,16 +126,22 @@ void FileCommands::startJob(Work work, Done done, bool save) {
             jobEnded(job);
             done(result);
         },
-        JobLimits{timeLimit,
-                  [this, job] {
-                      jobEnded(job);
-                      showFailure();
-                  },
-                  save});
+        JobLimits{.timeLimit = FileService::timeLimit(),
+                  .failed =
+                      [this, job] {
+                          jobEnded(job);
+                          showFailure();
+                      },
+                  .abandon = std::move(abandon),
+                  .heldAtQuit = atQuit == AtQuit::Wait});
+    return job;
 }
 
 void FileCommands::jobEnded(QObject* job) {
     job->deleteLater();
+    if (m_openJobs.erase(job) != 0 && m_openJobs.empty()) {
+        emit openingChanged(false);
+    }
     if (--m_pending == 0) {
         QApplication::restoreOverrideCursor();
     }
@@ -142,7 +149,7 @@ void FileCommands::jobEnded(QObject* job) {
 
 void FileCommands::openFile(const QString& path) {
     const std::uint64_t open = ++m_newestOpen;
-    startJob(
+    QObject* job = startJob(
         [path, settings = m_calc.settings()] {
             Opened opened;
             opened.found = normalFileExists(path);
@@ -161,18 +168,24 @@ void FileCommands::openFile(const QString& path) {
                 showFailure();
             }
         },
-        false);
+        AtQuit::Leave);
+    m_openJobs.insert(job);
+    if (m_openJobs.size() == 1) {
+        emit openingChanged(true);
+    }
 }
 
 void FileCommands::saveFile(const QString& path) {
-    startJob([path, tape = m_calc.tape,
-              settings = m_calc.settings()] { return saveClc(path, tape, settings, nullptr); },
+    // Once the user has been told a save failed, it never replaces the file afterwards.
+    auto order = std::make_shared<OrderedSave>(path);
+    startJob([path, tape = m_calc.tape, settings = m_calc.settings(),
+              order] { return saveClc(path, tape, settings, nullptr, *order); },
              [this](bool saved) {
                  if (!saved) {
                      showFailure();
                  }
              },
-             true);
+             AtQuit::Wait, [order] { return order->abandon(); });
 }
 
 void FileCommands::applyOpened(Tape& tape) {

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <functional>
+#include <unordered_set>
 
 #include <QObject>
 #include <QPointer>
@@ -14,6 +14,7 @@
 
 #include "controls/drive_control.h"
 #include "engine/tape.h"
+#include "platform/file_service.h"
 
 class QMimeData;
 class QWidget;
@@ -37,8 +38,10 @@ QString droppedClcFile(const QMimeData& mime);
 // The open and save commands of the main window (its menu array LD) and the dialog they show.
 // Also takes ".Clc" files dropped on the window. Every read and write is a job of the file
 // service: the window answers meanwhile, under the busy cursor, and the tape changes only when
-// a file has been read whole, by the newest open. No command waits for another's job; a job not
-// ended within the time limit has failed, and its late answer is dropped.
+// a file has been read whole, by the newest open; while an open is pending the window takes no
+// edits of the tape. No command waits for another's job; a job not ended within the time limit
+// has failed, and its late answer is dropped: a save told failed never lands afterwards, and
+// saves of one file land in the order they were made.
 class FileCommands : public QObject {
     Q_OBJECT
 
@@ -60,13 +63,13 @@ public:
     void openStartupFile(const QStringList& arguments);
     // True while a file is being read or written, within the time limit.
     bool busy() const { return m_pending > 0; }
+    // True while a file is being opened: the tape takes no edits meanwhile.
+    bool opening() const { return !m_openJobs.empty(); }
 
     // Shows the dialog modally; tests put their own answer in its place.
     std::function<void(LoadSave&)> showDialog;
     // Shows the failure message; tests count the calls instead.
     std::function<void()> showFailure;
-    // How long a read or write may take before it counts as failed.
-    std::chrono::milliseconds timeLimit{5000};
     // Where the dialog's browser finds the drives and the home folder.
     DriveControl::Sources dialogSources = DriveControl::systemSources();
 
@@ -76,6 +79,8 @@ public:
 signals:
     // A file has been read onto the tape and its total shown.
     void tapeOpened();
+    // An open has begun while none was pending (true), or the last pending one has ended.
+    void openingChanged(bool opening);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,10 +90,13 @@ private:
     // Runs the command on CalcFilePath, an absolute path, as a job.
     void openFile(const QString& path);
     void saveFile(const QString& path);
+    // Whether the program's end waits for a job.
+    enum class AtQuit { Leave, Wait };
     // Runs `work` as a job of its own under the busy cursor; `done(result)` follows unless it
-    // failed first, which shows the failure. A save is waited for when the program ends.
+    // failed first, which shows the failure; `abandon` as in JobLimits. Returns the job (its
+    // requester).
     template <class Work, class Done>
-    void startJob(Work work, Done done, bool save);
+    QObject* startJob(Work work, Done done, AtQuit atQuit, std::function<bool()> abandon = {});
     // A job has ended, done or failed: the busy cursor goes with the last.
     void jobEnded(QObject* job);
     // A read file's tape becomes the calculation.
@@ -97,8 +105,9 @@ private:
     Calculator& m_calc;
     QWidget& m_owner;
     QPointer<LoadSave> m_dialog;
-    int m_pending = 0;               // jobs neither ended nor failed
-    std::uint64_t m_newestOpen = 0;  // only this open may fill the tape
+    int m_pending = 0;                              // jobs neither ended nor failed
+    std::unordered_set<const QObject*> m_openJobs;  // the opens among them
+    std::uint64_t m_newestOpen = 0;                 // only this open may fill the tape
 };
 
 }  // namespace tallimer

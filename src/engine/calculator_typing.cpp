@@ -7,22 +7,13 @@
 
 #include "engine/calculator.h"
 #include "engine/calculator_view.h"
+#include "platform/key_codes.h"
 #include "platform/number_reader.h"
 #include "platform/number_text.h"
 
 namespace tallimer {
 
 namespace {
-
-constexpr int kKeyUp = 38;
-constexpr int kKeyDown = 40;
-constexpr int kCtrlA = 1;
-constexpr int kCtrlC = 3;
-constexpr int kCtrlV = 22;
-constexpr int kCtrlX = 24;
-constexpr int kCtrlZ = 26;
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
 
 // The operator a key stands for, or a null QChar for any other key.
 QChar operatorOfKey(int keyAscii) {

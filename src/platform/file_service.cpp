@@ -4,7 +4,10 @@
 #include "platform/file_service.h"
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <iterator>
 #include <mutex>
 #include <system_error>
@@ -18,11 +21,19 @@ namespace tallimer {
 namespace {
 
 std::atomic<int> g_threads{0};
+std::atomic<std::chrono::milliseconds::rep> g_timeLimit{5000};
 
-// How many held jobs still run.
-std::mutex g_heldMutex;
-std::condition_variable g_heldChanged;
-int g_held = 0;
+// How many held jobs still run. Never destroyed: a detached thread may end after the program's
+// static objects are gone.
+struct HeldJobs {
+    std::mutex mutex;
+    std::condition_variable changed;
+    int count = 0;
+};
+HeldJobs& heldJobs() {
+    static auto* held = new HeldJobs;
+    return *held;
+}
 
 }  // namespace
 
@@ -30,15 +41,16 @@ struct FileService::Hold {
     std::atomic<bool> counted{true};
 
     Hold() {
-        const std::lock_guard lock(g_heldMutex);
-        ++g_held;
+        const std::lock_guard lock(heldJobs().mutex);
+        ++heldJobs().count;
     }
     // When the job ends or fails, whichever comes first.
     void release() {
         if (counted.exchange(false)) {
-            const std::lock_guard lock(g_heldMutex);
-            --g_held;
-            g_heldChanged.notify_all();
+            HeldJobs& held = heldJobs();
+            const std::lock_guard lock(held.mutex);
+            --held.count;
+            held.changed.notify_all();
         }
     }
 };
@@ -70,21 +82,42 @@ FileService& FileService::instance() {
     return *service;
 }
 
+std::chrono::milliseconds FileService::timeLimit() {
+    return std::chrono::milliseconds(g_timeLimit.load());
+}
+
+void FileService::setTimeLimit(std::chrono::milliseconds limit) {
+    g_timeLimit = limit.count();
+}
+
 int FileService::threadsRunning() {
     return g_threads.load();
 }
 
 bool FileService::waitForHeldJobs(std::chrono::milliseconds limit) {
-    std::unique_lock lock(g_heldMutex);
-    return g_heldChanged.wait_for(lock, limit, [] { return g_held == 0; });
+    HeldJobs& held = heldJobs();
+    std::unique_lock lock(held.mutex);
+    return held.changed.wait_for(lock, limit, [&held] { return held.count == 0; });
+}
+
+void FileService::endProgram(int status) {
+    waitForHeldJobs(timeLimit());
+    if (threadsRunning() > 0) {
+        // A stuck thread may be inside the file system or the print system, which the
+        // application's teardown would take away from under it.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
 }
 
 void FileService::start(QObject* requester, const QString& key, std::function<Erased()> work,
                         std::function<void(const Erased&, bool)> done, JobLimits limits) {
     const std::uint64_t ticket = ++m_nextTicket;
     if (!m_latest.contains(requester)) {
-        connect(requester, &QObject::destroyed, this,
-                [this](QObject* gone) { m_latest.remove(gone); });
+        connect(requester, &QObject::destroyed, this, [this](QObject* gone) {
+            m_latest.remove(gone);
+            dropGoneWaiters();
+        });
     }
     m_latest[requester] = ticket;
     Waiter waiter{requester, ticket, std::move(done), std::move(limits.failed)};
@@ -96,15 +129,18 @@ void FileService::start(QObject* requester, const QString& key, std::function<Er
         m_jobs[job].waiters.push_back(std::move(waiter));
     } else {
         job = ++m_nextJob;
-        m_jobs[job] =
-            Job{key, {std::move(waiter)}, limits.heldAtQuit ? std::make_shared<Hold>() : nullptr};
+        m_jobs[job] = Job{key,
+                          {std::move(waiter)},
+                          limits.heldAtQuit ? std::make_shared<Hold>() : nullptr,
+                          std::move(limits.abandon)};
         if (!key.isEmpty()) {
             m_byKey.insert(key, job);
         }
         startThread(job, std::move(work));
     }
     if (limits.timeLimit.count() > 0) {
-        QTimer::singleShot(limits.timeLimit, requester, [this, job, ticket] { fail(job, ticket); });
+        QTimer::singleShot(limits.timeLimit, requester,
+                           [this, job, ticket] { timedOut(job, ticket); });
     }
 }
 
@@ -132,7 +168,7 @@ void FileService::startThread(std::uint64_t job, std::function<Erased()> work) {
         // Out of threads: the job fails, after the caller has seen it start.
         --g_threads;
         QMetaObject::invokeMethod(
-            this, [this, job] { fail(job, 0); }, Qt::QueuedConnection);
+            this, [this, job] { startFailed(job); }, Qt::QueuedConnection);
     }
 }
 
@@ -162,32 +198,64 @@ void FileService::finish(std::uint64_t job, const Erased& result) {
     }
 }
 
-// A ticket of 0 fails every waiter: the job's thread could not be started.
-void FileService::fail(std::uint64_t job, std::uint64_t ticket) {
+void FileService::timedOut(std::uint64_t job, std::uint64_t ticket) {
     const auto found = m_jobs.find(job);
     if (found == m_jobs.end()) {
         return;
     }
     std::vector<Waiter>& waiters = found->second.waiters;
-    const auto at = std::stable_partition(
-        waiters.begin(), waiters.end(),
-        [ticket](const Waiter& w) { return ticket != 0 && w.ticket != ticket; });
-    std::vector<Waiter> failed(std::make_move_iterator(at), std::make_move_iterator(waiters.end()));
-    waiters.erase(at, waiters.end());
+    const auto at = std::find_if(waiters.begin(), waiters.end(),
+                                 [ticket](const Waiter& w) { return w.ticket == ticket; });
+    if (at == waiters.end()) {
+        return;
+    }
+    if (waiters.size() == 1 && found->second.abandon && !found->second.abandon()) {
+        return;  // past stopping: its own end tells
+    }
+    std::vector<Waiter> failed;
+    failed.push_back(std::move(*at));
+    waiters.erase(at);
     if (waiters.empty()) {
-        // Nobody waits for it any more: the program need not wait for it at its end either, and
-        // a new job of its key starts afresh.
-        if (found->second.hold) {
-            found->second.hold->release();
-        }
-        const QString key = found->second.key;
-        if (!key.isEmpty() && m_byKey.value(key) == job) {
-            m_byKey.remove(key);
-        }
+        forget(found);
     }
-    if (ticket == 0) {
-        m_jobs.erase(found);  // never started
+    tell(failed);
+}
+
+void FileService::startFailed(std::uint64_t job) {
+    const auto found = m_jobs.find(job);
+    if (found == m_jobs.end()) {
+        return;
     }
+    const std::vector<Waiter> failed = std::move(found->second.waiters);
+    forget(found);
+    tell(failed);
+}
+
+void FileService::dropGoneWaiters() {
+    for (auto it = m_jobs.begin(); it != m_jobs.end();) {
+        std::erase_if(it->second.waiters, [](const Waiter& w) { return w.requester.isNull(); });
+        const auto next = std::next(it);
+        if (it->second.waiters.empty()) {
+            forget(it);
+        }
+        it = next;
+    }
+}
+
+void FileService::forget(std::unordered_map<std::uint64_t, Job>::iterator job) {
+    // Nobody waits for it any more: the program need not wait for it at its end either, and a
+    // new job of its key starts afresh.
+    if (job->second.hold) {
+        job->second.hold->release();
+    }
+    const QString& key = job->second.key;
+    if (!key.isEmpty() && m_byKey.value(key) == job->first) {
+        m_byKey.remove(key);
+    }
+    m_jobs.erase(job);
+}
+
+void FileService::tell(const std::vector<Waiter>& failed) const {
     for (const Waiter& waiter : failed) {
         if (current(waiter) && waiter.failed) {
             waiter.failed();

@@ -26,7 +26,11 @@ struct JobLimits {
     // Called on the service's thread instead of `done` when the time limit passes first or the
     // job's thread cannot be started.
     std::function<void()> failed;
-    // The program waits for the job at its end (see waitForHeldJobs) until it has failed.
+    // Asked at the time limit, before the job counts as failed: stops the work short of any
+    // lasting effect. False when the work is past that point (a file being put in place, a
+    // document handed to the printer); the job is then waited for until it ends.
+    std::function<bool()> abandon;
+    // The program waits for the job at its end (see endProgram) until it has failed.
     bool heldAtQuit = false;
 };
 
@@ -70,10 +74,22 @@ public:
             std::move(limits));
     }
 
+    // True while a job of `key` is waited for (neither ended nor abandoned).
+    bool waitedFor(const QString& key) const { return m_byKey.contains(key); }
+
+    // The one time limit of file and print jobs, and of the wait for them at the program's end.
+    static std::chrono::milliseconds timeLimit();
+    // Tests shorten it.
+    static void setTimeLimit(std::chrono::milliseconds limit);
+
     // Threads started and not yet ended, stuck ones included.
     static int threadsRunning();
     // Waits, at most `limit`, until no job held at quit runs any more; false if one still does.
     static bool waitForHeldJobs(std::chrono::milliseconds limit);
+    // The program's end: waits, within the time limit, for the jobs held at quit. Returns once
+    // no job's thread runs; otherwise ends the process with `status` at once, tearing down
+    // nothing that a stuck thread still uses.
+    static void endProgram(int status);
 
 private:
     using Erased = std::shared_ptr<void>;
@@ -89,6 +105,7 @@ private:
         QString key;
         std::vector<Waiter> waiters;
         std::shared_ptr<Hold> hold;
+        std::function<bool()> abandon;
     };
     // What a job's thread shares with the service, which may be gone when the job ends.
     struct Inbox;
@@ -97,9 +114,16 @@ private:
                std::function<void(const Erased&, bool)> done, JobLimits limits);
     void startThread(std::uint64_t job, std::function<Erased()> work);
     void finish(std::uint64_t job, const Erased& result);
-    // The waiter's job failed (every waiter's for a ticket of 0): taken off the job and told,
-    // unless superseded.
-    void fail(std::uint64_t job, std::uint64_t ticket);
+    // The waiter's time limit has passed: it leaves the job and is told, unless superseded; the
+    // last to leave abandons the job, unless the job can no longer stop.
+    void timedOut(std::uint64_t job, std::uint64_t ticket);
+    // The job's thread could not be started: every waiter is told.
+    void startFailed(std::uint64_t job);
+    // The waiters whose requester is gone leave their jobs.
+    void dropGoneWaiters();
+    // Takes a job no one waits for any more off the table; its thread may still run.
+    void forget(std::unordered_map<std::uint64_t, Job>::iterator job);
+    void tell(const std::vector<Waiter>& failed) const;
     bool current(const Waiter& waiter) const;
 
     ThreadStarter m_starter;

@@ -64,7 +64,11 @@ TextWidth printTextWidth(const QFont& regular, const QFont& bold, const QPaintDe
 }
 
 bool printCalculation(QPrinter& printer, const Tape& tape, int decPlaces, const QString& totalText,
-                      const RegionalSettings& settings) {
+                      const RegionalSettings& settings, const std::function<bool()>& send) {
+    // The page is drawn in a moment once begun: past this point the print is no longer stopped.
+    if (send && !send()) {
+        return false;
+    }
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;

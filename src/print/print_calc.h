@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QtGlobal>
 
@@ -22,8 +24,9 @@ namespace tallimer {
 TextWidth printTextWidth(const QFont& regular, const QFont& bold, const QPaintDevice* device);
 
 // Prints the calculation on `printer` in its default font, laid out in twips, page after page,
-// and ends the job. False when the job cannot be started or a page cannot be added.
+// and ends the job. False when the job cannot be started or a page cannot be added, or when
+// `send`, asked before anything is handed to the printer, says no.
 bool printCalculation(QPrinter& printer, const Tape& tape, int decPlaces, const QString& totalText,
-                      const RegionalSettings& settings);
+                      const RegionalSettings& settings, const std::function<bool()>& send = {});
 
 }  // namespace tallimer

@@ -22,7 +22,7 @@ Q_DECL_EXPORT bool TALLIMER_PRINT_ENTRY(print)(const tallimer::PrintJob* job) {
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(job->docName);
     return tallimer::printCalculation(printer, job->tape, job->decPlaces, job->totalText,
-                                      job->settings);
+                                      job->settings, job->send);
 }
 
 }  // extern "C"

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 #include "engine/tape.h"
@@ -15,7 +17,7 @@
 // An entry point's name carries the version of PrintJob and of the entries' signatures: raise it
 // with any change to either, and a library built before has none of the names looked for, so it
 // is refused as missing instead of being called with what it does not know.
-#define TALLIMER_PRINT_ENTRY(name) tallimer_##name##_v1
+#define TALLIMER_PRINT_ENTRY(name) tallimer_##name##_v2
 #define TALLIMER_PRINT_ENTRY_NAME(name) TALLIMER_PRINT_QUOTE(TALLIMER_PRINT_ENTRY(name))
 #define TALLIMER_PRINT_QUOTE(symbol) TALLIMER_PRINT_QUOTE_TEXT(symbol)
 #define TALLIMER_PRINT_QUOTE_TEXT(symbol) #symbol
@@ -29,6 +31,9 @@ struct PrintJob {
     RegionalSettings settings;
     QString docName;
     QString printerName;
+    // Asked just before the document goes to the printer: false when the print has been
+    // abandoned, and then it never goes.
+    std::function<bool()> send;
 };
 
 // The default printer's name, empty when there is none.

@@ -111,11 +111,11 @@ void Announcer::tell() {
 }
 
 void Announcer::say(const QString& words) {
-    m_said = words;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent announcement(parent(), words);
     QAccessible::updateAccessibility(&announcement);
 #else
+    m_said = words;
     if (m_note == nullptr) {
         // A child of this object: the window's own children stay as they were.
         auto* status = new QObject(this);

@@ -47,8 +47,8 @@ private:
     std::function<bool()> m_totalIsNumber;
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     QObject* m_note = nullptr;  // made when first needed, with its status area
+    QString m_said;             // the note's name
 #endif
-    QString m_said;
     QString m_toldTotal;
     bool m_pending = false;
     bool m_row = false;

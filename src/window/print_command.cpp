@@ -3,8 +3,9 @@
 
 // "Print Calculation...": the printing itself is in a library loaded on the first print. Loading
 // it, finding the default printer and printing all run as jobs: a print server that does not
-// answer holds up none of the window.
-#include <mutex>
+// answer holds up none of the window, and no print waits for another.
+#include <atomic>
+#include <memory>
 
 #include "platform/file_service.h"
 #include "window/print_library.h"
@@ -14,11 +15,25 @@ namespace tallimer {
 
 namespace {
 
-// A print server that has not answered by then will not.
-constexpr std::chrono::seconds kPrintTimeLimit{5};
+const QString kLookupKey = QStringLiteral("default printer");
 
-// One print call at a time: Qt's printing support is not made for several threads at once.
-std::mutex g_printing;
+// From a lookup's start until its thread returns, even after every Print waiting for it has
+// given up: while one lookup waits on the print server, no other is started.
+std::atomic<bool> g_lookupRunning{false};
+struct LookupRunning {
+    LookupRunning() { g_lookupRunning = true; }
+    ~LookupRunning() { g_lookupRunning = false; }
+    LookupRunning(const LookupRunning&) = delete;
+    LookupRunning& operator=(const LookupRunning&) = delete;
+};
+
+// A print's document, shared with its thread: once sent to the printer it can no longer be
+// called back; once abandoned it is never sent.
+enum Stage : int { kPreparing, kSent, kAbandoned };
+bool advance(std::atomic<int>& stage, Stage to) {
+    int from = kPreparing;
+    return stage.compare_exchange_strong(from, to) || from == to;
+}
 
 const PrintLibrary& libraryOrInstalled(const PrintLibrary* chosen) {
     return chosen != nullptr ? *chosen : printLibrary();
@@ -28,6 +43,28 @@ struct DefaultPrinter {
     bool loaded = false;
     QString name;
 };
+
+// Runs a print job for a requester of its own, so that every Print ends in its own outcome;
+// the program's end waits for it.
+template <class Work, class Done>
+void runPrintJob(QObject& window, const QString& key, Work work, Done done,
+                 std::function<void()> failed, std::function<bool()> abandon = {}) {
+    auto* own = new QObject(&window);
+    FileService::instance().run(
+        own, key, std::move(work),
+        [own, done = std::move(done)](auto& result) mutable {
+            own->deleteLater();
+            done(result);
+        },
+        JobLimits{.timeLimit = FileService::timeLimit(),
+                  .failed =
+                      [own, failed = std::move(failed)] {
+                          own->deleteLater();
+                          failed();
+                      },
+                  .abandon = std::move(abandon),
+                  .heldAtQuit = true});
+}
 
 }  // namespace
 
@@ -41,10 +78,15 @@ void Rolling_Caculator::sayNoPrintLibrary() {
 }
 
 void Rolling_Caculator::PrintCalc_Click() {
-    FileService::instance().run(
-        this, {},
-        [chosen = m_printLibrary] {
-            const std::lock_guard lock(g_printing);
+    // A Print while a lookup is waited for shares its answer.
+    const bool joins = FileService::instance().waitedFor(kLookupKey);
+    if (!joins && g_lookupRunning) {
+        notPrinted(QString());  // the last one still waits on the print server
+        return;
+    }
+    runPrintJob(
+        *this, kLookupKey,
+        [chosen = m_printLibrary, running = joins ? nullptr : std::make_shared<LookupRunning>()] {
             DefaultPrinter found;
             const PrintLibrary& library = libraryOrInstalled(chosen);
             found.loaded = library.print != nullptr;
@@ -56,7 +98,7 @@ void Rolling_Caculator::PrintCalc_Click() {
         [this](const DefaultPrinter& found) {
             found.loaded ? printTo(found.name) : sayNoPrintLibrary();
         },
-        JobLimits{kPrintTimeLimit, [this] { notPrinted(QString()); }});
+        [this] { notPrinted(QString()); });
 }
 
 void Rolling_Caculator::printTo(const QString& printerName) {
@@ -67,16 +109,22 @@ void Rolling_Caculator::printTo(const QString& printerName) {
         return;
     }
     enum class Printed { Yes, No, NoLibrary };
-    FileService::instance().run(
-        this, {},
+    auto stage = std::make_shared<std::atomic<int>>(kPreparing);
+    runPrintJob(
+        *this, {},
         [chosen = m_printLibrary, tape = m_calc.tape, decPlaces = m_calc.DecPlaces,
-         total = totalText(), settings = m_settings, title = windowTitle(), printerName] {
-            const std::lock_guard lock(g_printing);
+         total = totalText(), settings = m_settings, title = windowTitle(), printerName, stage] {
             const PrintLibrary& library = libraryOrInstalled(chosen);
             if (library.print == nullptr) {
                 return Printed::NoLibrary;
             }
-            const PrintJob job{tape, decPlaces, total, settings, title, printerName};
+            const PrintJob job{.tape = tape,
+                               .decPlaces = decPlaces,
+                               .totalText = total,
+                               .settings = settings,
+                               .docName = title,
+                               .printerName = printerName,
+                               .send = [stage] { return advance(*stage, kSent); }};
             return library.print(&job) ? Printed::Yes : Printed::No;
         },
         [this, printerName](Printed printed) {
@@ -86,7 +134,8 @@ void Rolling_Caculator::printTo(const QString& printerName) {
                 notPrinted(printerName);
             }
         },
-        JobLimits{kPrintTimeLimit, [this, printerName] { notPrinted(printerName); }});
+        [this, printerName] { notPrinted(printerName); },
+        [stage] { return advance(*stage, kAbandoned); });
 }
 
 void Rolling_Caculator::notPrinted(const QString& printerName) {

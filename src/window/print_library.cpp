@@ -30,12 +30,14 @@ PrintLibrary loadPrintLibrary(const QStringList& files) {
 }
 
 const PrintLibrary& printLibrary() {
-    static const PrintLibrary loaded = [] {
+    // Never destroyed: a print thread stuck in it may end after the static objects are gone.
+    static const PrintLibrary* loaded = [] {
         const QString folder = QCoreApplication::applicationDirPath();
-        return loadPrintLibrary({folder + QStringLiteral("/" TALLIMER_PRINT_LIBRARY_INSTALLED),
-                                 folder + QStringLiteral("/" TALLIMER_PRINT_LIBRARY_NAME)});
+        return new PrintLibrary(
+            loadPrintLibrary({folder + QStringLiteral("/" TALLIMER_PRINT_LIBRARY_INSTALLED),
+                              folder + QStringLiteral("/" TALLIMER_PRINT_LIBRARY_NAME)}));
     }();
-    return loaded;
+    return *loaded;
 }
 
 }  // namespace tallimer

@@ -22,6 +22,7 @@
 #include "window/layout_rules.h"
 #include "window/row_key_filter.h"
 #include "window/tape_line_names.h"
+#include "window/tape_lock.h"
 
 namespace tallimer {
 
@@ -80,6 +81,10 @@ void Rolling_Caculator::Form_Load() {
         },
         [this] { return m_calc.totalIsNumber(); });
     connect(m_files, &FileCommands::tapeOpened, m_announcer, &Announcer::opened);
+    const MenuParts& menus = m_parts.menus;
+    auto* lock = new TapeLock(*m_parts.client, *m_parts.ScrollNum,
+                              {menus.Clear_Total, menus.P_m, menus.SortNm}, this);
+    connect(m_files, &FileCommands::openingChanged, lock, &TapeLock::setLocked);
 }
 
 void Rolling_Caculator::Form_Activate() {

@@ -8,6 +8,7 @@
 
 #include "controls/input_codes.h"
 #include "engine/calculator.h"
+#include "platform/key_codes.h"
 #include "platform/number_reader.h"
 #include "window/entry_row.h"
 
@@ -34,11 +35,11 @@ int characterFor(const QKeyEvent& event) {
     switch (key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            return 13;
+            return kEnter;
         case Qt::Key_Backspace:
-            return 8;
+            return kBackspace;
         case Qt::Key_Escape:
-            return 27;
+            return kEscape;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
         case Qt::Key_Delete:

@@ -3,13 +3,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSemaphore>
 #include <QTemporaryDir>
 
 #include <functional>
+#include <thread>
 
 #include <gtest/gtest.h>
 
 #include "files/clc_format.h"
+#include "files/ordered_save.h"
 #include "files/save_steps.h"
 #include "test_names.h"
 
@@ -128,6 +131,53 @@ TEST(SaveFaultTest, FailedRenameIsReported) {
         EXPECT_FALSE(saveClc(path, newTape(), RegionalSettings{}, &error, steps));
         EXPECT_FALSE(error.reason.isEmpty());
         EXPECT_FALSE(QFileInfo(path).isFile());
+    }
+}
+
+// A save whose write answers late, as on a share that hiccups: it waits to be let through.
+class LateSave : public OrderedSave {
+public:
+    using OrderedSave::OrderedSave;
+    QSemaphore writing, gate;
+
+    qint64 write(QSaveFile& file, const QByteArray& bytes) override {
+        writing.release();
+        gate.tryAcquire(1, 10000);
+        return OrderedSave::write(file, bytes);
+    }
+};
+
+// An earlier save of a path whose write answers late never replaces a newer one, nor, once
+// abandoned (its failure told), the file that was there; its temporary file goes.
+TEST(OrderedSaveTest, ALateSaveNeverLandsOverANewerOneNorOnceAbandoned) {
+    struct Case {
+        bool abandoned;
+        bool newerSave;
+    };
+    for (const Case c : {Case{false, true}, Case{true, true}, Case{true, false}}) {
+        SCOPED_TRACE(testing::Message() << c.abandoned << c.newerSave);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("t.Clc"));
+        Tape newer = newTape();
+        newer.resize(401, u'+');
+        LateSave first(path);
+        OrderedSave second(path);
+        std::thread late([&] { saveClc(path, newTape(), RegionalSettings{}, nullptr, first); });
+        first.writing.acquire();
+        if (c.abandoned) {
+            EXPECT_TRUE(first.abandon());
+        }
+        if (c.newerSave) {
+            EXPECT_TRUE(saveClc(path, newer, RegionalSettings{}, nullptr, second));
+            EXPECT_FALSE(second.abandon());  // too late: in place
+        }
+        first.gate.release();
+        late.join();
+        if (c.newerSave) {
+            EXPECT_EQ(bytesOf(path), writeClc(newer, RegionalSettings{}));
+        }
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                  c.newerSave ? QStringList{QStringLiteral("t.Clc")} : QStringList{});
     }
 }
 

@@ -97,31 +97,45 @@ TEST_F(FileServiceTest, EachWaiterOfASharedJobGetsAResultOfItsOwn) {
 }
 
 // A job that fails, by its time limit or a thread that cannot start, says so once, never
-// answers late, and no longer holds the program's end.
+// answers late, leaves the service's table and no longer holds the program's end; a job past
+// stopping is waited for to its end instead.
 TEST_F(FileServiceTest, AFailedJobSaysSoOnceAndNeverAnswers) {
     const auto noThreads = [](const std::function<void()>&) {
         throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
     };
-    for (const bool threadFails : {false, true}) {
-        FileService tried(nullptr, threadFails ? FileService::ThreadStarter(noThreads)
-                                               : FileService::ThreadStarter());
+    struct Case {
+        bool threadFails;
+        bool stops;
+    };
+    for (const Case c : {Case{false, true}, Case{true, true}, Case{false, false}}) {
+        SCOPED_TRACE(testing::Message() << c.threadFails << c.stops);
+        FileService tried(nullptr, c.threadFails ? FileService::ThreadStarter(noThreads)
+                                                 : FileService::ThreadStarter());
         QObject requester;
         int failed = 0;
-        tried.run(&requester, {}, blocked(1), into(got),
-                  JobLimits{std::chrono::milliseconds(50), [&failed] { ++failed; }, true});
+        int asked = 0;
+        got.clear();
+        tried.run(&requester, QStringLiteral("save"), blocked(1), into(got),
+                  JobLimits{.timeLimit = std::chrono::milliseconds(50),
+                            .failed = [&failed] { ++failed; },
+                            .abandon = [&asked, &c] { return ++asked, c.stops; },
+                            .heldAtQuit = true});
         EXPECT_FALSE(FileService::waitForHeldJobs(std::chrono::milliseconds(0)));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return failed == 1; }, 5000)) << threadFails;
-        EXPECT_TRUE(FileService::waitForHeldJobs(std::chrono::milliseconds(0)));
-        gate->release(1);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return failed + asked > 0; }, 5000));
+        EXPECT_EQ(FileService::waitForHeldJobs(std::chrono::milliseconds(0)), c.stops);
+        EXPECT_EQ(tried.waitedFor(QStringLiteral("save")), !c.stops);
+        gate->release(c.threadFails ? 0 : 1);
         EXPECT_TRUE(QTest::qWaitFor([] { return FileService::threadsRunning() == 0; }, 5000));
         QCoreApplication::processEvents();
-        EXPECT_TRUE(failed == 1 && got.empty()) << failed << " failures";
+        EXPECT_EQ(failed, c.stops ? 1 : 0);
+        EXPECT_EQ(got, c.stops ? std::vector<int>{} : std::vector<int>{1});
     }
 }
 
 TEST_F(FileServiceTest, TheProgramsEndWaitsForAHeldJobThatEnds) {
     QObject requester;
-    service.run(&requester, {}, blocked(1), into(got), JobLimits{{}, {}, true});
+    service.run(&requester, {}, blocked(1), into(got),
+                JobLimits{.timeLimit = {}, .failed = {}, .abandon = {}, .heldAtQuit = true});
     EXPECT_FALSE(FileService::waitForHeldJobs(std::chrono::milliseconds(10)));
     gate->release(1);
     EXPECT_TRUE(FileService::waitForHeldJobs(std::chrono::seconds(5)));

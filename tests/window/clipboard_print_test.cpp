@@ -11,6 +11,11 @@
 #include <QSemaphore>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+
+#include "platform/file_service.h"
 #include "print/print_calc.h"
 #include "window/print_library.h"
 #include "window_fixture.h"
@@ -75,7 +80,7 @@ TEST(PrintLibraryTest, LoadsTheFirstFileThatIsTheLibrary) {
     ASSERT_NE(found.defaultPrinter, nullptr);
     const Tape tape;
     const PrintJob job{
-        tape, 2, QString(), RegionalSettings{}, QString(), QStringLiteral("no such printer")};
+        tape, 2, QString(), RegionalSettings{}, QString(), QStringLiteral("no such printer"), {}};
     EXPECT_FALSE(found.print(&job));
 
     // Neither a missing library nor one built for another print job has entries to call.
@@ -97,40 +102,103 @@ TEST_F(ClipboardPrintTest, WithoutAPrinterTheMessageShowsAndNothingChanges) {
     EXPECT_EQ(row(1)->text(), QStringLiteral("8"));
 }
 
-// A print backend whose printer lookup waits until the test lets it through (10 s at most),
-// as one on a print server that does not answer.
+// A print backend whose printer lookup and printing wait until the test lets them through
+// (10 s at most), as on a print server that does not answer.
 QSemaphore g_lookupGate;
 QSemaphore g_lookupsEnded;
+QSemaphore g_printGate;
+QSemaphore g_printsEnded;
+std::atomic<int> g_sent{0};
 void blockedDefaultPrinter(QString* name) {
     g_lookupGate.tryAcquire(1, 10000);
     g_lookupsEnded.release();
     *name = QStringLiteral("slow");
 }
-bool printFails(const PrintJob*) {
-    return false;
+bool blockedPrint(const PrintJob* job) {
+    g_printGate.tryAcquire(1, 10000);
+    const bool sent = job->send();
+    g_sent += sent ? 1 : 0;
+    g_printsEnded.release();
+    return sent;
 }
 
-TEST_F(ClipboardPrintTest, TheWindowAnswersWhileThePrinterIsLookedFor) {
-    const PrintLibrary slow{blockedDefaultPrinter, printFails, {}};
-    window->setPrintLibrary(&slow);
+class PrintJobsTest : public ClipboardPrintTest {
+protected:
+    void SetUp() override {
+        ClipboardPrintTest::SetUp();
+        window->setPrintLibrary(&slow);
+    }
+    void TearDown() override {
+        g_lookupGate.release(10);
+        g_printGate.release(10);
+        EXPECT_TRUE(waitUntil([] { return FileService::threadsRunning() == 0; }, 10000));
+        g_lookupGate.acquire(g_lookupGate.available());
+        g_printGate.acquire(g_printGate.available());
+        FileService::setTimeLimit(kTimeLimit);
+    }
+    void print() { window->partsAllRowsMade().menus.PrintCalc->trigger(); }
+
+    const PrintLibrary slow{blockedDefaultPrinter, blockedPrint, {}};
+    const std::chrono::milliseconds kTimeLimit = FileService::timeLimit();
+    const QString kNoAnswer =
+        QStringLiteral("The calculation could not be printed: the printer does not answer.");
+};
+
+TEST_F(PrintJobsTest, EachPrintEndsInItsOwnOutcomeWhileTheWindowAnswers) {
     const int ended = g_lookupsEnded.available();
-    trigger(window->partsAllRowsMade().menus.PrintCalc);
+    const int sent = g_sent;
+    print();
+    print();
     type("7+8");
     EXPECT_EQ(total(), QStringLiteral("15"));
     EXPECT_EQ(g_lookupsEnded.available(), ended);  // typed while the lookup still waited
+    EXPECT_FALSE(FileService::waitForHeldJobs(std::chrono::milliseconds(0)));  // held at quit
+    g_lookupGate.release();
+    g_printGate.release(2);
+    EXPECT_TRUE(waitUntil([sent] { return g_sent == sent + 2; }));
+    EXPECT_EQ(g_lookupsEnded.available(), ended + 1);  // one lookup for both
     EXPECT_TRUE(messages.isEmpty());
-    g_lookupGate.release();
-    EXPECT_TRUE(waitUntil([this] { return !messages.isEmpty(); }));
-    EXPECT_EQ(messages,
-              QStringList{QStringLiteral("The calculation could not be printed on slow.")});
+}
 
-    // A lookup that never answers ends in the time limit's message.
-    messages.clear();
-    trigger(window->partsAllRowsMade().menus.PrintCalc);
-    EXPECT_TRUE(waitUntil([this] { return !messages.isEmpty(); }, 30000));
-    g_lookupGate.release();
-    EXPECT_EQ(messages, QStringList{QStringLiteral(
-                            "The calculation could not be printed: the printer does not answer.")});
+TEST_F(PrintJobsTest, AStuckLookupHoldsUpNoOtherPrintAndAnAbandonedPrintNeverGoes) {
+    FileService::setTimeLimit(std::chrono::milliseconds(50));
+    print();
+    EXPECT_TRUE(waitUntil([this] { return !messages.isEmpty(); }));
+    EXPECT_EQ(messages, QStringList{kNoAnswer});
+    // While it still waits, a Print says so at once, and a print on a named printer goes.
+    print();
+    EXPECT_EQ(messages, QStringList(2, kNoAnswer));
+    FileService::setTimeLimit(kTimeLimit);
+    const int sent = g_sent;
+    g_printGate.release();
+    window->printTo(QStringLiteral("slow"));
+    EXPECT_TRUE(waitUntil([sent] { return g_sent == sent + 1; }));
+
+    // A print past its time limit is told and never reaches the printer.
+    FileService::setTimeLimit(std::chrono::milliseconds(50));
+    const int printed = g_printsEnded.available();
+    window->printTo(QStringLiteral("slow"));
+    EXPECT_TRUE(waitUntil([this] { return messages.size() == 3; }));
+    EXPECT_EQ(messages.back(), QStringLiteral("The calculation could not be printed on slow."));
+    g_printGate.release();
+    EXPECT_TRUE(waitUntil([printed] { return g_printsEnded.available() > printed; }));
+    EXPECT_EQ(g_sent, sent + 1);
+    EXPECT_EQ(messages.size(), 3);
+}
+
+// The program's end waits for the print within the time limit, then ends at once, leaving
+// what the stuck lookup uses as it is.
+TEST_F(PrintJobsTest, QuitWhileAPrintWaits) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            FileService::setTimeLimit(std::chrono::milliseconds(50));
+            print();
+            window->close();
+            FileService::endProgram(0);
+            std::abort();
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 QString run(const QString& program, const QStringList& arguments) {
