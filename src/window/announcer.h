@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include "controls/screen_reader_notice.h"
 #include "engine/calculator_view.h"
 
 class QLabel;
@@ -16,10 +17,7 @@ class QWidget;
 
 namespace tallimer {
 
-// Tells a screen reader what a committed change came to, as an announcement: Qt 6.8 and later
-// send one of their own, which a screen reader speaks as it is. Before 6.8 the window has a
-// status area of its own that only assistive technologies see, and each message is a
-// notification shown there, renamed first so that no reader keeps an older name. The total is
+// Tells a screen reader what a committed change came to, as a notice spoken as it is. The total is
 // told only when it differs from the one told last, so a commit that changed nothing says
 // nothing; an opened file's total is always told. While no assistive technology runs, nothing
 // is done at all.
@@ -41,14 +39,11 @@ public:
 private:
     void tell();
 
+    ScreenReaderNotice* m_notice;  // the window's
     const QLineEdit& m_total;
     const QLabel& m_memory;
     std::function<QString()> m_rowText;
     std::function<bool()> m_totalIsNumber;
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    QObject* m_note = nullptr;  // made when first needed, with its status area
-#endif
-    QString m_said;
     QString m_toldTotal;
     bool m_pending = false;
     bool m_row = false;
