@@ -148,7 +148,9 @@ void DriveControl::tellCurrent(bool folderToo) {
 void DriveControl::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     sFiles_Change();
-    tellCurrent(false);
+    // After the list's own focus, which is told once this event has been handled.
+    QMetaObject::invokeMethod(
+        this, [this] { tellCurrent(false); }, Qt::QueuedConnection);
 }
 
 void DriveControl::focusOutEvent(QFocusEvent* event) {

@@ -4,6 +4,7 @@
 #include "window/announcer.h"
 
 #include <QAccessible>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -12,6 +13,9 @@
 namespace tallimer {
 
 namespace {
+
+// The longest an opened file's total waits for the window to be active again.
+constexpr int kWindowWait = 500;  // milliseconds
 
 QString joined(const QString& first, const QString& second) {
     if (first.isEmpty() || second.isEmpty()) {
@@ -25,6 +29,7 @@ QString joined(const QString& first, const QString& second) {
 Announcer::Announcer(QWidget& window, const QLineEdit& total, const QLabel& memory,
                      std::function<QString()> rowText, std::function<bool()> totalIsNumber)
     : QObject(&window),
+      m_window(window),
       m_notice(new ScreenReaderNotice(window)),
       m_total(total),
       m_memory(memory),
@@ -33,7 +38,32 @@ Announcer::Announcer(QWidget& window, const QLineEdit& total, const QLabel& memo
 
 void Announcer::opened() {
     m_toldTotal.clear();
-    committed(CalculatorView::Committed::Total);
+    if (!QAccessible::isActive() || m_window.isActiveWindow()) {
+        committed(CalculatorView::Committed::Total);
+        return;
+    }
+    // A screen reader speaks the focus's return to the window as it comes, which would cut the
+    // total short: it is told after, or after a while should the window stay inactive.
+    if (!m_awaitingWindow) {
+        m_awaitingWindow = true;
+        m_window.installEventFilter(this);
+        QTimer::singleShot(kWindowWait, this, &Announcer::openedTotal);
+    }
+}
+
+void Announcer::openedTotal() {
+    if (m_awaitingWindow) {
+        m_awaitingWindow = false;
+        m_window.removeEventFilter(this);
+        committed(CalculatorView::Committed::Total);  // after the focus, told meanwhile
+    }
+}
+
+bool Announcer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_window && event->type() == QEvent::WindowActivate) {
+        openedTotal();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void Announcer::committed(CalculatorView::Committed what) {

@@ -31,14 +31,20 @@ public:
               std::function<QString()> rowText, std::function<bool()> totalIsNumber);
 
     void committed(CalculatorView::Committed what);
-    // A file has been read onto the tape: its total is told even when it is the last one told.
+    // A file has been read onto the tape: its total is told even when it is the last one told,
+    // and, while the window is still to get the focus back from the dialog, once it has it.
     void opened();
     // Announces `words` now; what a screen reader is sent.
     void say(const QString& words);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void tell();
+    void openedTotal();
 
+    QWidget& m_window;
     ScreenReaderNotice* m_notice;  // the window's
     const QLineEdit& m_total;
     const QLabel& m_memory;
@@ -48,6 +54,7 @@ private:
     bool m_pending = false;
     bool m_row = false;
     bool m_memoryAsked = false;
+    bool m_awaitingWindow = false;
 };
 
 }  // namespace tallimer
