@@ -59,7 +59,7 @@ SEQUENCES = {
         ("Up", r"^Documents\.\n(not selected\.\n)?folder\.$", 1, None),
         ("Return", r"^Documents\.$", 1, None),
         ("Down", r"^(not selected\.\n)?(home folder|drive)\.$", 1, None),
-        ("BackSpace", r"^tallimer_orca_files\.\w+\.$", 1, None),
+        ("BackSpace", r"^tallimer_orca_files\.\w+\.?$", 1, None),  # back, by its name
     ],
     "an open from the menu: the file's total, once it has been read": [
         ("press:Open Calculation...", None, 0, None),
