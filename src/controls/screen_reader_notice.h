@@ -20,8 +20,6 @@ public:
     explicit ScreenReaderNotice(QObject& owner);
 
     void say(const QString& words);
-    // What was said last.
-    const QString& said() const { return m_said; }
 
 private:
     QString m_said;
