@@ -57,7 +57,7 @@ SEQUENCES = {
         ("End", r"^Budget\.Clc\.\n(not selected\.\n)?file\.$", 1, None),
         ("Up", r"^Broken\.Clc\.\n(not selected\.\n)?file\.$", 1, None),
         ("Up", r"^Documents\.\n(not selected\.\n)?folder\.$", 1, None),
-        ("Return", r"^Documents\.$", 1, None),
+        ("Return", r"^Documents\.?$", 1, None),  # the folder entered
         ("Down", r"^(not selected\.\n)?(home folder|drive)\.$", 1, None),
         ("BackSpace", r"^tallimer_orca_files\.\w+\.?$", 1, None),  # back, by its name
     ],
