@@ -20,6 +20,10 @@
         <translation>المجلد الشخصي</translation>
     </message>
     <message>
+        <source>parent folder</source>
+        <translation>المجلد الأصل</translation>
+    </message>
+    <message>
         <source>drive</source>
         <translation>محرك أقراص</translation>
     </message>

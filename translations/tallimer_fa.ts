@@ -20,6 +20,10 @@
         <translation>پوشهٔ خانگی</translation>
     </message>
     <message>
+        <source>parent folder</source>
+        <translation>پوشه والد</translation>
+    </message>
+    <message>
         <source>drive</source>
         <translation>دیسک</translation>
     </message>

@@ -20,6 +20,10 @@
         <translation>תיקיית הבית</translation>
     </message>
     <message>
+        <source>parent folder</source>
+        <translation>תיקיית אב</translation>
+    </message>
+    <message>
         <source>drive</source>
         <translation>כונן</translation>
     </message>

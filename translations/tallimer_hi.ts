@@ -28,6 +28,10 @@
         <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
         <translation>ड्राइव</translation>
     </message>
+    <message>
+        <source>parent folder</source>
+        <translation>मूल फ़ोल्डर</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

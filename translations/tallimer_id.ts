@@ -28,6 +28,10 @@
         <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
         <translation>drive</translation>
     </message>
+    <message>
+        <source>parent folder</source>
+        <translation>folder induk</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

@@ -20,6 +20,10 @@
         <translation>ホームフォルダー</translation>
     </message>
     <message>
+        <source>parent folder</source>
+        <translation>親フォルダー</translation>
+    </message>
+    <message>
         <source>drive</source>
         <translation>ドライブ</translation>
     </message>

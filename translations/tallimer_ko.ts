@@ -20,6 +20,10 @@
         <translation>홈 폴더</translation>
     </message>
     <message>
+        <source>parent folder</source>
+        <translation>상위 폴더</translation>
+    </message>
+    <message>
         <source>drive</source>
         <translation>드라이브</translation>
     </message>

@@ -24,6 +24,11 @@
         <translation>folder domowy</translation>
     </message>
     <message>
+        <source>parent folder</source>
+        <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
+        <translation>folder nadrzędny</translation>
+    </message>
+    <message>
         <source>drive</source>
         <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
         <translation>dysk</translation>

@@ -28,6 +28,10 @@
         <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
         <translation>unitate</translation>
     </message>
+    <message>
+        <source>parent folder</source>
+        <translation>dosar părinte</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

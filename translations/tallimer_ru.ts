@@ -20,6 +20,10 @@
         <translation>домашняя папка</translation>
     </message>
     <message>
+        <source>parent folder</source>
+        <translation>родительская папка</translation>
+    </message>
+    <message>
         <source>drive</source>
         <translation>диск</translation>
     </message>

@@ -20,6 +20,10 @@
         <translation>ev klasörü</translation>
     </message>
     <message>
+        <source>parent folder</source>
+        <translation>üst klasör</translation>
+    </message>
+    <message>
         <source>drive</source>
         <translation>sürücü</translation>
     </message>

@@ -20,6 +20,10 @@
         <translation>домашня тека</translation>
     </message>
     <message>
+        <source>parent folder</source>
+        <translation>батьківська тека</translation>
+    </message>
+    <message>
         <source>drive</source>
         <translation>диск</translation>
     </message>

@@ -28,6 +28,10 @@
         <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
         <translation>ổ đĩa</translation>
     </message>
+    <message>
+        <source>parent folder</source>
+        <translation>thư mục cha</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

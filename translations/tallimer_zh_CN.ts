@@ -20,6 +20,10 @@
         <translation>主文件夹</translation>
     </message>
     <message>
+        <source>parent folder</source>
+        <translation>上级文件夹</translation>
+    </message>
+    <message>
         <source>drive</source>
         <translation>驱动器</translation>
     </message>

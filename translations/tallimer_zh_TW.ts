@@ -28,6 +28,10 @@
         <translatorcomment>Read by a screen reader: the kind of an entry in the file browser.</translatorcomment>
         <translation>磁碟機</translation>
     </message>
+    <message>
+        <source>parent folder</source>
+        <translation>上層資料夾</translation>
+    </message>
 </context>
 <context>
     <name>QGuiApplication</name>

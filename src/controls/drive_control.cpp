@@ -25,6 +25,7 @@ constexpr int kScrollWidth = 465;
 constexpr int kStripWidth = 60;
 constexpr int kTextLeft = 500;
 constexpr int kIconDrop = 20;
+constexpr int kCurrentMargin = 60;  // the current entry's band, left of its text
 
 constexpr std::uint32_t kStripColour = 0x00E0E0E0;
 constexpr std::uint32_t kFolderColour = 0x00FF0000;
@@ -137,7 +138,8 @@ void DriveControl::layOut() {
     const int wholeRows = h / m_rowPixels;  // row i ends at i rows' height
     if (last > wholeRows) {
         m_RowsVisible = wholeRows;
-        std::int32_t valueMax = last - m_RowsVisible;
+        // One more than the last page's top, so the last entry too scrolls into whole view.
+        std::int32_t valueMax = last - m_RowsVisible + 1;
         if (valueMax < m_RowsVisible) {
             valueMax = m_RowsVisible + 1;
         }
@@ -166,7 +168,14 @@ int DriveControl::drawRow(QPainter& painter, int index, int top, bool onSystemCo
     rowFont.setBold(index == m_SelectedEntry);
     painter.setFont(rowFont);
     QRgb colour = rgbFromOle(look.colour);
-    if (onSystemColour) {
+    if (index == m_current && hasFocus()) {
+        // The keys' entry, in the palette's own pair so that it reads under any scheme.
+        const int left = pixels(kTextLeft) - pixels(kCurrentMargin);
+        const int right = m_sFiles->isHidden() ? width() - pixels(kStripWidth) : m_sFiles->x();
+        painter.fillRect(QRect(left, top, right - left, m_rowPixels),
+                         palette().color(QPalette::Highlight));
+        colour = palette().color(QPalette::HighlightedText).rgb();
+    } else if (onSystemColour) {
         colour = textOnSystemBackground(colour, rgbFromOle(kSystemWindowBackground),
                                         palette().color(QPalette::Text).rgb());
     }

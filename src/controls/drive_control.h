@@ -18,6 +18,7 @@
 #include "platform/folder_listing.h"
 #include "platform/volumes.h"
 
+class QFocusEvent;
 class QKeyEvent;
 class QMouseEvent;
 class QPainter;
@@ -26,6 +27,7 @@ class QResizeEvent;
 
 namespace tallimer {
 
+class ScreenReaderNotice;
 class VynVerticalScroll;
 
 // The program's own drive, folder and file browser: drives, the home folder, "..", the
@@ -86,6 +88,9 @@ public:
     QRect entryRect(int index) const;
     // Does what a click on the entry's row does, MouseUp included; a screen reader's press.
     void pressEntry(int index);
+    // The entry the keys work on, drawn while the list has the focus; a new listing starts
+    // with its first entry, a click makes the clicked one current. -1 while nothing is listed.
+    int currentEntry() const { return m_current; }
 
 signals:
     void DblClick();
@@ -105,6 +110,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
@@ -130,6 +137,16 @@ private:
     void announce(QAccessible::Event type, int index = 0);
     // PageUp, PageDown, Up and Down move the list; false for any other key.
     bool moveByKey(std::int16_t keyCode);
+    // The keys of the current entry (drive_control_keys.cpp); false for any other key.
+    bool currentByKey(const QKeyEvent& event);
+    // Makes `index` current, scrolled into view, and tells a screen reader while focused.
+    void setCurrent(int index);
+    // The entry after the current one, round the list, whose name begins with `letter`.
+    int nextStartingWith(QChar letter) const;
+    // Opens the current entry as a click does; a file as a double click does with `confirm`.
+    void pressCurrent(bool confirm);
+    // The current entry to a screen reader, and the folder entered when `folderToo`.
+    void tellCurrent(bool folderToo);
     // A name of the folder listed as a full path.
     QString inFolder(const QString& name) const;
 
@@ -155,6 +172,9 @@ private:
     std::int32_t m_RowsVisible = 0;
     std::int32_t m_RowHeight = 0;
     std::int32_t m_SelectedEntry = -1;
+    int m_current = -1;
+    bool m_entered = false;  // a folder opened from the list, whose name is still to be told
+    ScreenReaderNotice* m_notice = nullptr;  // made when first needed
     QString m_ExtFilter;
     QString m_DrivePathFile;
     QString m_FileName;

@@ -9,17 +9,17 @@
 #include <algorithm>
 
 #include "controls/drive_control.h"
-#include "controls/input_codes.h"
-#include "controls/vyn_vertical_scroll.h"
 
 namespace tallimer {
 
 namespace {
 
-QString kindOf(std::int32_t code) {
-    switch (code) {
+QString kindOf(const DriveEntry& entry) {
+    switch (entry.type) {
         case kEntryFolder:
-            return QCoreApplication::translate("DriveControl", "folder");
+            return entry.name == QStringLiteral("..")
+                       ? QCoreApplication::translate("DriveControl", "parent folder")
+                       : QCoreApplication::translate("DriveControl", "folder");
         case kEntryFile:
             return QCoreApplication::translate("DriveControl", "file");
         case kEntryReadOnlyFile:
@@ -91,39 +91,7 @@ QAccessibleInterface* DriveControlAccessible::focusChild() const {
 }
 
 int DriveControlAccessible::currentEntry() const {
-    const DriveControl& list = *control();
-    const bool keyed = m_keyEntry >= 1 && m_keyEntry <= childCount() &&
-                       m_keySelected == list.SelectedEntry() &&
-                       list.Entries()[static_cast<std::size_t>(m_keyEntry)].name == m_keyName;
-    return keyed ? m_keyEntry : list.SelectedEntry();
-}
-
-void DriveControlAccessible::keyMoved(DriveControl& control, std::int16_t keyCode) {
-    if (!QAccessible::isActive()) {
-        return;
-    }
-    const int page = std::max(control.RowsVisible(), 1);
-    const int step = keyCode == kKeyPageUp     ? -page
-                     : keyCode == kKeyPageDown ? page
-                     : keyCode == kKeyUp       ? -1
-                                               : 1;
-    auto* list =
-        dynamic_cast<DriveControlAccessible*>(QAccessible::queryAccessibleInterface(&control));
-    if (list == nullptr || list->childCount() < 1 || (keyCode != kKeyDown && step == 1)) {
-        return;
-    }
-    const int now = list->currentEntry();
-    const int from = now >= 1 ? now : std::max(control.sFiles().Value(), 1);
-    const int to = std::clamp(from + step, 1, list->childCount());
-    if (to == now) {
-        return;  // at an end of the list: nothing new to say
-    }
-    list->m_keyEntry = to;
-    list->m_keySelected = control.SelectedEntry();
-    list->m_keyName = control.Entries()[static_cast<std::size_t>(to)].name;
-    QAccessibleEvent event(&control, QAccessible::Focus);
-    event.setChild(to - 1);
-    QAccessible::updateAccessibility(&event);
+    return control()->currentEntry();
 }
 
 DriveEntryAccessible::DriveEntryAccessible(DriveControl* control, int entry)
@@ -150,7 +118,7 @@ QString DriveEntryAccessible::text(QAccessible::Text t) const {
         case QAccessible::Name:
             return m_control->Entries()[at].name;
         case QAccessible::Description:
-            return kindOf(m_control->Entries()[at].type);
+            return kindOf(m_control->Entries()[at]);
         default:
             return {};
     }

@@ -16,18 +16,13 @@ namespace tallimer {
 class DriveControl;
 
 // The file browser as a screen reader sees it: a list with one item per entry, the clicked
-// entry selected. The keys move the list without choosing anything; for the screen reader they
-// also move a current entry, focused, one entry or a page at a time from the top one, so that a
-// list too short to scroll can be read too. A choice or a new listing ends it.
+// entry selected and, while the list has the focus, the current entry focused.
 class DriveControlAccessible : public QAccessibleWidget {
 public:
     explicit DriveControlAccessible(DriveControl* control);
     ~DriveControlAccessible() override;
 
-    // Before the key (Up, Down, PageUp, PageDown) moves the list: moves the current entry and
-    // tells the screen reader of it; costs nothing when none is running.
-    static void keyMoved(DriveControl& control, std::int16_t keyCode);
-    // The entry the screen reader is on: the one the keys moved to, else the chosen one.
+    // The entry the screen reader is on: the browser's current entry.
     int currentEntry() const;
 
     int childCount() const override;
@@ -42,11 +37,6 @@ private:
     // Made when first asked for and kept, so an item keeps its identity on the bus; an item
     // reads its entry anew each time, whatever the listing now holds.
     mutable std::map<int, QAccessible::Id> m_items;
-    // The entry the keys moved to, with what was chosen and its name then: a choice or a new
-    // listing since makes it stale.
-    int m_keyEntry = -1;
-    int m_keySelected = -1;
-    QString m_keyName;
 };
 
 // One entry of the browser: named by its row text, described by its kind, pressed as a click.

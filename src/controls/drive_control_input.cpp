@@ -7,7 +7,6 @@
 #include <QPointer>
 
 #include "controls/drive_control.h"
-#include "controls/drive_control_accessible.h"
 #include "controls/input_codes.h"
 #include "controls/key_signals.h"
 #include "controls/vyn_vertical_scroll.h"
@@ -114,6 +113,7 @@ void DriveControl::pressEntry(int index) {
 
 void DriveControl::chooseEntry(int index) {
     m_SelectedEntry = index;
+    m_current = index;
     announce(QAccessible::Selection, index);
     if (hasFocus()) {
         announce(QAccessible::Focus, index);
@@ -130,6 +130,7 @@ void DriveControl::openEntry(int index) {
     const QString& path = entry.path;
     const std::int32_t code = entry.type;
     m_DrivePathFile = name;
+    m_entered = code != kEntryFile && code != kEntryReadOnlyFile;
     if (code == kEntryFolder) {
         m_DrivePathFile = inFolder(name);
         m_SelectPath = m_DrivePathFile;
@@ -170,8 +171,10 @@ bool DriveControl::moveByKey(std::int16_t keyCode) {
 void DriveControl::keyPressEvent(QKeyEvent* event) {
     event->accept();
     const QPointer<DriveControl> self(this);
-    DriveControlAccessible::keyMoved(*this, keyCodeOf(*event));
-    moveByKey(keyCodeOf(*event));
+    currentByKey(*event);
+    if (self.isNull()) {
+        return;
+    }
     raiseKeySignal(*this, &DriveControl::KeyDown, *event);
     for (const QChar character : event->text()) {
         const auto ascii = keyAsciiOf(character);

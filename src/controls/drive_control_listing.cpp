@@ -33,6 +33,7 @@ void DriveControl::GetDir(QString& PathDir) {
     m_home = m_sources.home ? m_sources.home() : QString();
     m_entries = placeEntries(m_volumes, m_home);
     m_SelectedEntry = -1;
+    m_current = m_entries.last() >= 1 ? 1 : -1;
     m_pending = true;
     ++m_generation;
     layOut();
@@ -88,9 +89,13 @@ void DriveControl::showListing(const QString& folder, bool opened, std::vector<D
     std::copy(m_entries.rows.begin(), m_entries.rows.end(), rows.begin());
     std::swap(m_entries.rows, rows);  // the old rows go with the result, freed with it
     m_SelectedEntry = -1;
+    // Where the keys moved it while the folder was read, among the drives listed at once.
+    m_current = m_entries.last() >= 1 ? std::clamp(m_current, 1, m_entries.last()) : -1;
     m_pending = false;
     layOut();
     announce(QAccessible::ObjectReorder);
+    tellCurrent(m_entered);
+    m_entered = false;
 }
 
 namespace {

@@ -4,7 +4,7 @@
 #include "window/announcer.h"
 
 #include <QAccessible>
-#include <QAccessibleObject>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -14,6 +14,9 @@ namespace tallimer {
 
 namespace {
 
+// The longest an opened file's total waits for the window to be active again.
+constexpr int kWindowWait = 500;  // milliseconds
+
 QString joined(const QString& first, const QString& second) {
     if (first.isEmpty() || second.isEmpty()) {
         return first + second;
@@ -21,49 +24,13 @@ QString joined(const QString& first, const QString& second) {
     return first + QStringLiteral(", ") + second;
 }
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-// An object without a widget, seen only by assistive technologies: the status area (under
-// the window) and the notification in it, named by the words last said.
-class HiddenAccessible : public QAccessibleObject {
-public:
-    HiddenAccessible(QObject* object, QAccessible::Role role, const QString* name = nullptr)
-        : QAccessibleObject(object), m_role(role), m_name(name) {}
-
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(object()->parent());
-    }
-    QAccessibleInterface* child(int index) const override {
-        const QObjectList& children = object()->children();
-        return m_role == QAccessible::StatusBar && index == 0 && !children.isEmpty()
-                   ? QAccessible::queryAccessibleInterface(children.first())
-                   : nullptr;
-    }
-    int childCount() const override {
-        return m_role == QAccessible::StatusBar ? static_cast<int>(object()->children().size()) : 0;
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        return child != nullptr && child->object() != nullptr &&
-                       child->object()->parent() == object()
-                   ? 0
-                   : -1;
-    }
-    QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && m_name != nullptr ? *m_name : QString();
-    }
-    QAccessible::Role role() const override { return m_role; }
-    QAccessible::State state() const override { return {}; }
-
-private:
-    QAccessible::Role m_role;
-    const QString* m_name;
-};
-#endif
-
 }  // namespace
 
 Announcer::Announcer(QWidget& window, const QLineEdit& total, const QLabel& memory,
                      std::function<QString()> rowText, std::function<bool()> totalIsNumber)
     : QObject(&window),
+      m_window(window),
+      m_notice(new ScreenReaderNotice(window)),
       m_total(total),
       m_memory(memory),
       m_rowText(std::move(rowText)),
@@ -71,7 +38,32 @@ Announcer::Announcer(QWidget& window, const QLineEdit& total, const QLabel& memo
 
 void Announcer::opened() {
     m_toldTotal.clear();
-    committed(CalculatorView::Committed::Total);
+    if (!QAccessible::isActive() || m_window.isActiveWindow()) {
+        committed(CalculatorView::Committed::Total);
+        return;
+    }
+    // A screen reader speaks the focus's return to the window as it comes, which would cut the
+    // total short: it is told after, or after a while should the window stay inactive.
+    if (!m_awaitingWindow) {
+        m_awaitingWindow = true;
+        m_window.installEventFilter(this);
+        QTimer::singleShot(kWindowWait, this, &Announcer::openedTotal);
+    }
+}
+
+void Announcer::openedTotal() {
+    if (m_awaitingWindow) {
+        m_awaitingWindow = false;
+        m_window.removeEventFilter(this);
+        committed(CalculatorView::Committed::Total);  // after the focus, told meanwhile
+    }
+}
+
+bool Announcer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_window && event->type() == QEvent::WindowActivate) {
+        openedTotal();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void Announcer::committed(CalculatorView::Committed what) {
@@ -111,26 +103,7 @@ void Announcer::tell() {
 }
 
 void Announcer::say(const QString& words) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(parent(), words);
-    QAccessible::updateAccessibility(&announcement);
-#else
-    m_said = words;
-    if (m_note == nullptr) {
-        // A child of this object: the window's own children stay as they were.
-        auto* status = new QObject(this);
-        QAccessible::registerAccessibleInterface(
-            new HiddenAccessible(status, QAccessible::StatusBar));
-        m_note = new QObject(status);
-        QAccessible::registerAccessibleInterface(
-            new HiddenAccessible(m_note, QAccessible::Notification, &m_said));
-    }
-    // A reader may keep a name it has read until told it changed.
-    QAccessibleEvent renamed(m_note, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&renamed);
-    QAccessibleEvent shown(m_note, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
-#endif
+    m_notice->say(words);
 }
 
 }  // namespace tallimer

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include "controls/screen_reader_notice.h"
 #include "engine/calculator_view.h"
 
 class QLabel;
@@ -16,10 +17,7 @@ class QWidget;
 
 namespace tallimer {
 
-// Tells a screen reader what a committed change came to, as an announcement: Qt 6.8 and later
-// send one of their own, which a screen reader speaks as it is. Before 6.8 the window has a
-// status area of its own that only assistive technologies see, and each message is a
-// notification shown there, renamed first so that no reader keeps an older name. The total is
+// Tells a screen reader what a committed change came to, as a notice spoken as it is. The total is
 // told only when it differs from the one told last, so a commit that changed nothing says
 // nothing; an opened file's total is always told. While no assistive technology runs, nothing
 // is done at all.
@@ -33,26 +31,30 @@ public:
               std::function<QString()> rowText, std::function<bool()> totalIsNumber);
 
     void committed(CalculatorView::Committed what);
-    // A file has been read onto the tape: its total is told even when it is the last one told.
+    // A file has been read onto the tape: its total is told even when it is the last one told,
+    // and, while the window is still to get the focus back from the dialog, once it has it.
     void opened();
     // Announces `words` now; what a screen reader is sent.
     void say(const QString& words);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void tell();
+    void openedTotal();
 
+    QWidget& m_window;
+    ScreenReaderNotice* m_notice;  // the window's
     const QLineEdit& m_total;
     const QLabel& m_memory;
     std::function<QString()> m_rowText;
     std::function<bool()> m_totalIsNumber;
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    QObject* m_note = nullptr;  // made when first needed, with its status area
-    QString m_said;             // the note's name
-#endif
     QString m_toldTotal;
     bool m_pending = false;
     bool m_row = false;
     bool m_memoryAsked = false;
+    bool m_awaitingWindow = false;
 };
 
 }  // namespace tallimer

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -43,6 +44,19 @@ int EntryRow::selectionLengthNow() const {
 void EntryRow::forgetSelection() {
     m_savedStart = cursorPosition();
     m_savedLength = 0;
+}
+
+bool EntryRow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this) {
+        if (event->type() == QEvent::KeyPress) {
+            m_keyHeld = true;
+        } else if ((event->type() == QEvent::KeyRelease &&
+                    !static_cast<QKeyEvent*>(event)->isAutoRepeat()) ||
+                   event->type() == QEvent::FocusOut) {
+            m_keyHeld = false;
+        }
+    }
+    return QLineEdit::eventFilter(watched, event);
 }
 
 void EntryRow::focusInEvent(QFocusEvent* event) {

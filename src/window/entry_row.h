@@ -24,12 +24,18 @@ public:
     int selectionLengthNow() const;
     // A new text or caret set from outside replaces what was remembered.
     void forgetSelection();
+    // True from a key's press in the row to its release or the focus's departure: a change of
+    // the text meanwhile is typing, which the release stores. Sees the keys ahead of every
+    // filter installed before this call.
+    bool keyHeld() const { return m_keyHeld; }
+    void watchKeys() { installEventFilter(this); }
 
 signals:
     void gotFocus(int index);
     void mousePressed(int index);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -39,6 +45,7 @@ private:
     int m_index;
     int m_savedStart = 0;
     int m_savedLength = 0;
+    bool m_keyHeld = false;
 };
 
 }  // namespace tallimer

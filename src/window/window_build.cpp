@@ -32,6 +32,7 @@ constexpr std::uint32_t kKeypadRed = 0x000000C8;
 constexpr std::uint32_t kKeypadGreen = 0x0001B207;
 constexpr std::uint32_t kMemoryRender = 0x000340F2;
 constexpr std::uint32_t kMemoryText = 0x000040C0;
+constexpr int kAnyKey = 255;  // the key code of a key without one of its own
 constexpr int kTotalMaxLength = 100;
 
 SuperButton* makeButton(QWidget* parent, const QRect& geometry, const QString& caption,
@@ -308,10 +309,19 @@ void Rolling_Caculator::buildRowsTo(int last) {
 void Rolling_Caculator::connectRow(int row) {
     EntryRow* entry = m_parts.rows.CalAmount[static_cast<std::size_t>(row)];
     entry->installEventFilter(m_keyFilter);
-    // What the user types into the row is the row's state.
-    connect(entry, &QLineEdit::textChanged, this, [this, row](const QString& text) {
-        if (validRow(row)) {
-            m_rows[static_cast<std::size_t>(row)].text = text;
+    entry->watchKeys();
+    // What the user types into the row is the row's state. A change that neither the view nor
+    // a key made (a screen reader's or voice control's edit, the context menu's) is stored as a
+    // key's release stores it.
+    connect(entry, &QLineEdit::textChanged, this, [this, row, entry](const QString& text) {
+        if (!validRow(row)) {
+            return;
+        }
+        QString& state = m_rows[static_cast<std::size_t>(row)].text;
+        const bool outside = state != text && !entry->keyHeld();
+        state = text;
+        if (outside) {
+            m_calc.rowKeyUp(row, kAnyKey);
         }
     });
     connect(entry, &QLineEdit::cursorPositionChanged, this, [this, row](int, int position) {

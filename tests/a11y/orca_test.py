@@ -51,6 +51,16 @@ SEQUENCES = {
         ("Return", None, 0, None),
         ("Return", r"^alert Tallimer Calculator\.\n.+\nOK (push )?button\.$", 1, None),
     ],
+    "into a folder and back by keys: each entry, the folder entered": [
+        ("press:Open Calculation...", None, 0, None),
+        ("shift+Tab", r"^drive\.$", 1, None),  # the list's current entry, its first
+        ("End", r"^Budget\.Clc\.\n(not selected\.\n)?file\.$", 1, None),
+        ("Up", r"^Broken\.Clc\.\n(not selected\.\n)?file\.$", 1, None),
+        ("Up", r"^Documents\.\n(not selected\.\n)?folder\.$", 1, None),
+        ("Return", r"^Documents\.?$", 1, None),  # the folder entered
+        ("Down", r"^(not selected\.\n)?(home folder|drive)\.$", 1, None),
+        ("BackSpace", r"^tallimer_orca_files\.\w+\.?$", 1, None),  # back, by its name
+    ],
     "an open from the menu: the file's total, once it has been read": [
         ("press:Open Calculation...", None, 0, None),
         ("type:Budget", None, 0, NO_TOTAL),

@@ -218,37 +218,68 @@ TEST_P(DriveControlRange, ScrollRangeFollowsTheEntries) {
 
 const RangeCase kRanges[] = {
     {"30 entries 20 fit", 30, 21, 20, true},
-    {"100 entries 20 fit", 100, 80, 20, true},
+    {"100 entries 20 fit", 100, 81, 20, true},
     {"all fit", 5, 2, 6, false},
 };
 INSTANTIATE_TEST_SUITE_P(Rows, DriveControlRange, ::testing::ValuesIn(kRanges),
                          test_names::ByName{});
 
-TEST_F(DriveControlTest, PagingKeysMoveTheListAndAreRaised) {
+// One walk by keys through a list five rows high: each key's current entry, folder listed,
+// top row and the click (MouseUp) and double click (DblClick) it raised.
+TEST_F(DriveControlTest, KeysMoveAndOpenTheCurrentEntry) {
+    folder("books");
+    file("books/in.Clc");
     for (int i = 0; i < 40; ++i) {
         file(QStringLiteral("f%1").arg(i, 2, 10, QChar(u'0')));
     }
     make({}, "");
-    std::vector<int> codes;
+    sizeTo(*control, 300, 5 * (control->RowHeight() / 15));
+    ASSERT_EQ(control->RowsVisible(), 5);
+    int keyDowns = 0;
+    int mouseUps = 0;
+    int dblClicks = 0;
     QObject::connect(control.get(), &DriveControl::KeyDown,
-                     [&](std::int16_t& code, std::int16_t&) { codes.push_back(code); });
-    const int rows = control->RowsVisible();
-    ASSERT_GT(rows, 1);
-    struct Step {
+                     [&](std::int16_t&, std::int16_t&) { ++keyDowns; });
+    QObject::connect(control.get(), &DriveControl::MouseUp,
+                     [&](std::int16_t&, std::int16_t&, float&, float&) { ++mouseUps; });
+    QObject::connect(control.get(), &DriveControl::DblClick, [&] { ++dblClicks; });
+    const struct {
         Qt::Key key;
-        int value;
+        const char* current;
+        const char* folder;
+        int top;
+        int mouseUps;
+        int dblClicks;
+    } steps[] = {
+        {Qt::Key_Down, "books", "", 1, 0, 0},
+        {Qt::Key_PageDown, "f04", "", 6, 0, 0},
+        {Qt::Key_End, "f39", "", 38, 0, 0},
+        {Qt::Key_Home, "..", "", 1, 0, 0},
+        {Qt::Key_F, "f00", "", 1, 0, 0},
+        {Qt::Key_F, "f01", "", 1, 0, 0},
+        {Qt::Key_B, "books", "", 1, 0, 0},
+        {Qt::Key_Space, "books", "", 1, 0, 0},
+        {Qt::Key_Return, "..", "/books", 1, 1, 0},
+        {Qt::Key_End, "in.Clc", "/books", 1, 0, 0},
+        {Qt::Key_Space, "in.Clc", "/books", 1, 1, 0},
+        {Qt::Key_Return, "in.Clc", "/books", 1, 1, 1},
+        {Qt::Key_Backspace, "..", "", 1, 1, 0},
     };
-    const Step steps[] = {
-        {Qt::Key_PageDown, 1 + rows}, {Qt::Key_Down, 2 + rows}, {Qt::Key_Up, 1 + rows},
-        {Qt::Key_PageUp, 1},          {Qt::Key_Up, 1},          {Qt::Key_A, 1}};
-    for (const Step& step : steps) {
+    for (const auto& step : steps) {
+        mouseUps = dblClicks = 0;
+        const int before = keyDowns;
         QTest::keyClick(control.get(), step.key);
-        EXPECT_EQ(control->sFiles().Value(), step.value) << step.key;
+        listed();
+        const int current = control->currentEntry();
+        ASSERT_GT(current, 0) << step.key;
+        EXPECT_EQ(control->Entries()[static_cast<std::size_t>(current)].name, step.current)
+            << step.key;
+        EXPECT_EQ(control->folder(), root + step.folder) << step.key;
+        EXPECT_EQ(control->sFiles().Value(), step.top) << step.key;
+        EXPECT_EQ(mouseUps, step.mouseUps) << step.key;
+        EXPECT_EQ(dblClicks, step.dblClicks) << step.key;
+        EXPECT_EQ(keyDowns, before + 1) << step.key;  // every key is raised
     }
-    EXPECT_EQ(codes, (std::vector<int>{34, 40, 38, 33, 38, 65}));
-    // The top row follows the scroll position.
-    QTest::keyClick(control.get(), Qt::Key_Down);
-    EXPECT_EQ(control->sFiles().Value(), 2);
 }
 
 TEST_F(DriveControlTest, RowPixelsStripAndHover) {
