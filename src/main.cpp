@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
         const auto gallery = tallimer::showControlsGallery();
         return QApplication::exec();
     }
+    warmUp.waitForFontconfig();
     tallimer::Rolling_Caculator::loadFonts();  // while the session bus connects
     // Before any control asks for the bus, so that which thread opens it never depends on timing.
     warmUp.finish();

@@ -107,6 +107,7 @@ protected:
 private:
     // Construction (window_build.cpp).
     void createClientArea();
+    void setClientFont();
     void createMenus();
     void createTotalBox();
     void createKeypad();
