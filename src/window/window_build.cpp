@@ -5,6 +5,7 @@
 #include <utility>
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -83,7 +84,9 @@ constexpr double kOpFont = 11.25;
 void Rolling_Caculator::loadFonts() {
     // What the first frame draws, each in its own font: shaping it readies that font's glyph
     // and shaping tables once. Other fonts wait for their first text.
+    // The menu bar's titles are in the program's own font, the one text boxes lay out in first.
     const std::pair<QFont, QString> texts[] = {
+        {QApplication::font("QMenuBar"), tr("Options") + tr("Decimals") + tr("Total")},
         {arial(kKeypadFont, true), QStringLiteral("CADEL0123456789+-x/.MR")},
         {arial(kSignFont, true), QStringLiteral("=")},
         {arial(kOpFont, true), QStringLiteral("+")},
