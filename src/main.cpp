@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
         return QApplication::exec();
     }
     warmUp.waitForFontconfig();
-    tallimer::Rolling_Caculator::loadFonts();  // while the session bus connects
+    tallimer::Rolling_Caculator::loadFirstFrame();  // while the session bus connects
     // Before any control asks for the bus, so that which thread opens it never depends on timing.
     warmUp.finish();
     // Closing the window ends the program: nothing is asked and nothing is saved.

@@ -36,9 +36,11 @@ public:
                                QWidget* parent = nullptr);
     ~Rolling_Caculator() override;
 
-    // Loads the fonts the window's text is drawn in. Called before the window is made, it
-    // takes that work off the controls' creation, which waits for the session bus.
-    static void loadFonts();
+    // Loads what making the window and drawing its first frame would otherwise stop for: the
+    // fonts of the first frame's texts and the menu bar's overflow arrow. Called before the
+    // window is made, it takes that work off the controls' creation, which waits for the
+    // session bus.
+    static void loadFirstFrame();
 
     Calculator& calculator() { return m_calc; }
     FileCommands& fileCommands() { return *m_files; }
