@@ -36,11 +36,11 @@ public:
                                QWidget* parent = nullptr);
     ~Rolling_Caculator() override;
 
-    // Loads what making the window and drawing its first frame would otherwise stop for: the
-    // fonts of the first frame's texts and the menu bar's overflow arrow. Called before the
-    // window is made, it takes that work off the controls' creation, which waits for the
-    // session bus.
-    static void loadFirstFrame();
+    // Load what making the window and drawing its first frame would otherwise stop for. Called
+    // before the window is made, they take that work off the controls' creation, which waits
+    // for the session bus. The style's icons need no fonts; the fonts are the first frame's.
+    static void loadStyleIcons();
+    static void loadFonts();
 
     Calculator& calculator() { return m_calc; }
     FileCommands& fileCommands() { return *m_files; }

@@ -82,7 +82,13 @@ constexpr double kOpFont = 11.25;
 
 }  // namespace
 
-void Rolling_Caculator::loadFirstFrame() {
+void Rolling_Caculator::loadStyleIcons() {
+    // A menu bar makes its hidden overflow button with the style's arrow, whose reading loads
+    // Qt's image format plugins.
+    (void)QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+}
+
+void Rolling_Caculator::loadFonts() {
     // What the first frame draws, each in its own font: shaping it readies that font's glyph
     // and shaping tables once. Other fonts wait for their first text.
     // The menu bar's titles are in the program's own font, the one text boxes lay out in first.
@@ -99,9 +105,6 @@ void Rolling_Caculator::loadFirstFrame() {
     for (const QFont& font : {arial(kTotalFont, true), arial(kRowFont)}) {
         (void)QFontMetrics(font).height();
     }
-    // A menu bar makes its hidden overflow button with the style's arrow, whose reading loads
-    // Qt's image format plugins.
-    (void)QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
 }
 
 void Rolling_Caculator::createClientArea() {
