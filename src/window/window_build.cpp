@@ -90,8 +90,8 @@ void Rolling_Caculator::loadStyleIcons() {
 
 void Rolling_Caculator::loadFonts() {
     // What the first frame draws, each in its own font: shaping it readies that font's glyph
-    // and shaping tables once. Other fonts wait for their first text.
-    // The menu bar's titles are in the program's own font, the one text boxes lay out in first.
+    // and shaping tables once. Other fonts wait for their first text. The menu titles' font is
+    // the program's own, which text boxes also lay out in when they are made.
     const std::pair<QFont, QString> texts[] = {
         {QApplication::font("QMenuBar"), tr("Options") + tr("Decimals") + tr("Total")},
         {arial(kKeypadFont, true), QStringLiteral("CADEL0123456789+-x/.MR")},
