@@ -57,7 +57,10 @@ int main(int argc, char** argv) {
         const auto gallery = tallimer::showControlsGallery();
         return QApplication::exec();
     }
-    tallimer::Rolling_Caculator::loadFonts();  // while the session bus connects
+    // While the session bus connects; what needs no fonts first, while fontconfig is still read.
+    tallimer::Rolling_Caculator::loadStyleIcons();
+    warmUp.waitForFontconfig();
+    tallimer::Rolling_Caculator::loadFonts();
     // Before any control asks for the bus, so that which thread opens it never depends on timing.
     warmUp.finish();
     // Closing the window ends the program: nothing is asked and nothing is saved.

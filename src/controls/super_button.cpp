@@ -121,8 +121,10 @@ QFont SuperButton::newFont() {
     return arial(kNewFontSize, true);
 }
 
-SuperButton::SuperButton(QWidget* parent) : QWidget(parent) {
-    setFont(newFont());
+SuperButton::SuperButton(QWidget* parent) : SuperButton(parent, newFont()) {}
+
+SuperButton::SuperButton(QWidget* parent, const QFont& font) : QWidget(parent) {
+    setFont(font);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // a move without a button starts the lit look
     Timer1.setInterval(100);

@@ -36,6 +36,9 @@ public:
     static constexpr std::uint32_t kSavedRenderColor = 0x00C0C0C0;
 
     explicit SuperButton(QWidget* parent = nullptr);
+    // Starts in `font`: a designed button's first render then measures in the font it keeps,
+    // and the new button's font need never be loaded.
+    SuperButton(QWidget* parent, const QFont& font);
     // The font a new button starts with.
     static QFont newFont();
 

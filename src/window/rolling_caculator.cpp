@@ -45,6 +45,7 @@ Rolling_Caculator::Rolling_Caculator(const RegionalSettings& settings, QWidget* 
     resizeClient({layout::kClientWidth, layout::kClientHeight});
     placeClient();
     Form_Resize();
+    setClientFont();
 }
 
 Rolling_Caculator::~Rolling_Caculator() {

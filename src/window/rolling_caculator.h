@@ -36,8 +36,10 @@ public:
                                QWidget* parent = nullptr);
     ~Rolling_Caculator() override;
 
-    // Loads the fonts the window's text is drawn in. Called before the window is made, it
-    // takes that work off the controls' creation, which waits for the session bus.
+    // Load what making the window and drawing its first frame would otherwise stop for. Called
+    // before the window is made, they take that work off the controls' creation, which waits
+    // for the session bus. The style's icons need no fonts; the fonts are the first frame's.
+    static void loadStyleIcons();
     static void loadFonts();
 
     Calculator& calculator() { return m_calc; }
@@ -107,6 +109,7 @@ protected:
 private:
     // Construction (window_build.cpp).
     void createClientArea();
+    void setClientFont();
     void createMenus();
     void createTotalBox();
     void createKeypad();

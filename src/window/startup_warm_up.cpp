@@ -14,6 +14,7 @@ StartupWarmUp::StartupWarmUp()
           // Fontconfig builds its configuration once per process, and safely when another
           // thread asks at the same time; Qt's font database then finds it made.
           FcInit();
+          m_fontconfigRead.count_down();
           m_ready.wait();
           if (m_withQt.load()) {
               (void)QDBusConnection::sessionBus().isConnected();
@@ -30,6 +31,10 @@ void StartupWarmUp::applicationReady() {
         m_released = true;
         m_ready.count_down();
     }
+}
+
+void StartupWarmUp::waitForFontconfig() {
+    m_fontconfigRead.wait();
 }
 
 void StartupWarmUp::finish() {

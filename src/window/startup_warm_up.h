@@ -26,11 +26,16 @@ public:
 
     // Call once the QGuiApplication has been constructed.
     void applicationReady();
+    // Returns once the fontconfig files are read. Qt's font database reads them if they are not:
+    // a second reading beside this thread's would take as long as the whole of it, and longer
+    // than the wait.
+    void waitForFontconfig();
     // Joins the thread: before the first control is made, and before the application object is
     // destroyed.
     void finish();
 
 private:
+    std::latch m_fontconfigRead{1};
     std::latch m_ready{1};
     std::atomic<bool> m_withQt{false};
     bool m_released = false;

@@ -2,13 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Construction of the main window's controls and menus, at their designed places.
+#include <utility>
+
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 
 #include "controls/box_label.h"
 #include "controls/super_button.h"
@@ -37,10 +41,10 @@ constexpr int kTotalMaxLength = 100;
 
 SuperButton* makeButton(QWidget* parent, const QRect& geometry, const QString& caption,
                         std::uint32_t back, std::uint32_t render, double fontPoints) {
-    auto* button = new SuperButton(parent);
+    // Keeps fractional sizes such as 20.25.
+    auto* button = new SuperButton(parent, arial(fontPoints, true));
     button->setGeometry(geometry);
     button->setBackColor(back);
-    button->setFont(arial(fontPoints, true));  // keeps fractional sizes such as 20.25
     // The caption first: the colour's render then finds it measured in this font.
     button->setCaption(caption);
     button->setRenderColor(render);
@@ -79,15 +83,28 @@ constexpr double kOpFont = 11.25;
 
 }  // namespace
 
+void Rolling_Caculator::loadStyleIcons() {
+    // A menu bar makes its hidden overflow button with the style's arrow, whose reading loads
+    // Qt's image format plugins.
+    (void)QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+}
+
 void Rolling_Caculator::loadFonts() {
-    // New buttons start in a font of their own before the designed one is set.
-    const QFont fonts[] = {SuperButton::newFont(),  arial(kClientFont),
-                           arial(kRowFont),         arial(kSignFont, true),
-                           arial(kTotalFont, true), arial(kMemoryFont, true),
-                           arial(kKeypadFont, true)};
-    for (const QFont& font : fonts) {
-        // Shaping a few characters also readies the font's glyph and shaping tables.
-        (void)QFontMetrics(font).horizontalAdvance(QStringLiteral("0123456789"));
+    // What the first frame draws, each in its own font: shaping it readies that font's glyph
+    // and shaping tables once. Other fonts wait for their first text. The menu titles' font is
+    // the program's own, which text boxes also lay out in when they are made.
+    const std::pair<QFont, QString> texts[] = {
+        {QApplication::font("QMenuBar"), tr("Options") + tr("Decimals") + tr("Total")},
+        {arial(kKeypadFont, true), QStringLiteral("CADEL0123456789+-x/.MR")},
+        {arial(kSignFont, true), QStringLiteral("=")},
+        {arial(kOpFont, true), QStringLiteral("+")},
+    };
+    for (const auto& [font, text] : texts) {
+        (void)QFontMetrics(font).horizontalAdvance(text);
+    }
+    // The empty total box and rows only place their caret: their fonts' metrics are enough.
+    for (const QFont& font : {arial(kTotalFont, true), arial(kRowFont)}) {
+        (void)QFontMetrics(font).height();
     }
 }
 
@@ -95,7 +112,6 @@ void Rolling_Caculator::createClientArea() {
     auto* client = new QWidget(this);
     client->setAutoFillBackground(true);
     setColour(*client, QPalette::Window, kWindowBackground);
-    client->setFont(arial(kClientFont));
     // In a right-to-left language only the menus turn: the tape, the keypad and the boxes keep
     // their places, and numbers stay right-aligned and read left to right.
     client->setLayoutDirection(Qt::LeftToRight);
@@ -103,6 +119,13 @@ void Rolling_Caculator::createClientArea() {
     // layout would give it short-lived animation children, and the scroll bar lets pending
     // events (their deletion among them) run while the controls are being shown.
     m_parts.client = client;
+}
+
+void Rolling_Caculator::setClientFont() {
+    // Every control draws in a font of its own; a text box lays its text out once in the font
+    // it is made in, before its own is set. So the client's font, which none of them draws in,
+    // comes after them, and is not loaded before the first frame.
+    m_parts.client->setFont(arial(kClientFont));
 }
 
 void Rolling_Caculator::createMenus() {
