@@ -14,6 +14,8 @@ inline constexpr std::int16_t kKeyPageUp = 33;
 inline constexpr std::int16_t kKeyPageDown = 34;
 inline constexpr std::int16_t kKeyUp = 38;
 inline constexpr std::int16_t kKeyDown = 40;
+// A key without a code of its own, still a key to the row handlers.
+inline constexpr std::int16_t kKeyOther = 255;
 
 // Backspace, Enter and Escape: their key codes, and the character codes they type.
 inline constexpr std::int16_t kBackspace = 8;

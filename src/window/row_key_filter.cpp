@@ -14,16 +14,9 @@
 
 namespace tallimer {
 
-namespace {
-
-// Keys without a code of their own are still keys to the row handlers.
-constexpr int kAnyOtherKey = 255;
-
-}  // namespace
-
 int keyCodeFor(const QKeyEvent& event) {
     const int code = keyCodeOf(event);
-    return code != 0 ? code : kAnyOtherKey;
+    return code != 0 ? code : kKeyOther;
 }
 
 int characterFor(const QKeyEvent& event) {

@@ -18,6 +18,7 @@
 #include "controls/super_button.h"
 #include "controls/vyn_vertical_scroll.h"
 #include "dialogs/file_commands.h"
+#include "platform/key_codes.h"
 #include "platform/number_text.h"
 #include "window/entry_row.h"
 #include "window/layout_rules.h"
@@ -36,7 +37,6 @@ constexpr std::uint32_t kKeypadRed = 0x000000C8;
 constexpr std::uint32_t kKeypadGreen = 0x0001B207;
 constexpr std::uint32_t kMemoryRender = 0x000340F2;
 constexpr std::uint32_t kMemoryText = 0x000040C0;
-constexpr int kAnyKey = 255;  // the key code of a key without one of its own
 constexpr int kTotalMaxLength = 100;
 
 SuperButton* makeButton(QWidget* parent, const QRect& geometry, const QString& caption,
@@ -344,7 +344,7 @@ void Rolling_Caculator::connectRow(int row) {
         const bool outside = state != text && !entry->keyHeld();
         state = text;
         if (outside) {
-            m_calc.rowKeyUp(row, kAnyKey);
+            m_calc.rowKeyUp(row, kKeyOther);
         }
     });
     connect(entry, &QLineEdit::cursorPositionChanged, this, [this, row](int, int position) {
