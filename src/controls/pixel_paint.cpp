@@ -73,14 +73,19 @@ std::optional<QRegion> paintedRegion(const QImage& look) {
 
 void drawLook(QPainter& painter, const QRegion& exposed, const std::optional<QRegion>& painted,
               const QImage& look, QSize controlSize, QRgb back) {
-    painter.setClipRegion(exposed);
-    if (painted) {
-        painter.setClipRegion(*painted, Qt::IntersectClip);
+    // Rectangle by rectangle: under a clip of many rectangles the raster engine composes the
+    // image span by span, and hands a tall control's spans to a thread pool; under one
+    // rectangle it copies the rows.
+    const QRegion shown = painted ? exposed.intersected(*painted) : exposed;
+    const bool stale = look.size() != controlSize;
+    for (const QRect& rect : shown) {
+        painter.setClipRect(rect);
+        if (stale) {
+            painter.fillRect(rect, QColor(back));
+        }
+        painter.drawImage(rect.topLeft(), look, rect);
     }
-    if (look.size() != controlSize) {
-        painter.fillRect(QRect(QPoint(0, 0), controlSize), QColor(back));
-    }
-    painter.drawImage(0, 0, look);
+    painter.setClipRegion(shown);
 }
 
 }  // namespace tallimer
