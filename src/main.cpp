@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tallimer Calculator developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <malloc.h>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QLocale>
@@ -46,6 +48,10 @@ int main(int argc, char** argv) {
         return tallimer::runTotalCommand(argc, argv);
     }
 
+    // One heap for every thread: an arena of its own would grow the warm-up thread's heap a few
+    // pages at a time while the main thread starts, and each change of the address space
+    // interrupts the other processor. It also keeps the memory of a small program small.
+    mallopt(M_ARENA_MAX, 1);
     tallimer::StartupWarmUp warmUp;  // begins before the application: its first part needs no Qt
     QApplication app(argc, argv);
     warmUp.applicationReady();
