@@ -63,10 +63,10 @@ int main(int argc, char** argv) {
         const auto gallery = tallimer::showControlsGallery();
         return QApplication::exec();
     }
-    // While the session bus connects; what needs no fonts first, while fontconfig is still read.
-    tallimer::Rolling_Caculator::loadStyleIcons();
+    // While the session bus connects and the image format plugins load.
     warmUp.waitForFontconfig();
     tallimer::Rolling_Caculator::loadFonts();
+    tallimer::Rolling_Caculator::loadStyleIcons();
     // Before any control asks for the bus, so that which thread opens it never depends on timing.
     warmUp.finish();
     // Closing the window ends the program: nothing is asked and nothing is saved.

@@ -5,9 +5,24 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <QBuffer>
 #include <QDBusConnection>
+#include <QImageReader>
 
 namespace tallimer {
+namespace {
+
+// Qt asks every image format plugin whether it reads a picture before its own reader of the
+// picture's format takes it, so the menu bar's first picture loads all of them. Asking here
+// first loads them beside the main thread.
+void loadImageFormats() {
+    QBuffer signature;
+    signature.setData(QByteArrayLiteral("\x89PNG\r\n\x1a\n"));
+    QImageReader reader(&signature, "png");
+    (void)reader.canRead();
+}
+
+}  // namespace
 
 StartupWarmUp::StartupWarmUp()
     : m_thread([this] {
@@ -17,6 +32,7 @@ StartupWarmUp::StartupWarmUp()
           m_fontconfigRead.count_down();
           m_ready.wait();
           if (m_withQt.load()) {
+              loadImageFormats();
               (void)QDBusConnection::sessionBus().isConnected();
           }
       }) {}
