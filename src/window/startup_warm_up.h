@@ -11,9 +11,10 @@ namespace tallimer {
 
 // Start-up work that keeps the main thread waiting without needing it, done on a thread of
 // its own: the fontconfig files and caches, which need nothing from Qt, while the application
-// connects to the display; then, once the application exists, the session bus connection that
-// the first text waits for (accessibility asks for the bus; with no bus in the environment,
-// finding one may mean starting a daemon), while the main thread loads the window's fonts.
+// connects to the display; then, once the application exists, Qt's image format plugins, which
+// the menu bar's first picture loads, and the session bus connection that the first text waits
+// for (accessibility asks for the bus; with no bus in the environment, finding one may mean
+// starting a daemon), while the main thread loads the window's fonts.
 // Qt makes one session connection per process and holds back the dispatch of one that the main
 // thread opens: so the main thread joins before anything of its own can ask for the bus, and the
 // connection is this thread's at every start.
